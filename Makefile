@@ -1,0 +1,40 @@
+# The two commands that matter: `make play` and `make test`. Both install what is missing.
+BUILD := build
+ASAN_BUILD := build-asan
+JOBS := $(shell nproc)
+# One X server per test run; -noreset keeps it up between the clients the tests open.
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
+TEST_ENV := SDL_AUDIODRIVER=dummy
+
+.PHONY: deps build play test test-fast asan bench fuzz format clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+play: build
+	cd $(BUILD)/game && ../vornak
+
+# The normal build with warnings as errors, then the same tests built with ASan + UBSan.
+test: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON
+	cmake --build $(BUILD) -j$(JOBS)
+	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 300
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNAK_SANITIZE=ON -DVORNAK_WERROR=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 600
+
+# The normal build's tests only, for a quick check while working.
+test-fast: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON
+	cmake --build $(BUILD) -j$(JOBS)
+	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 300
+
+format:
+	find engine graphics sound battle rules platform tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "battle/Fighter.h"
+#include "battle/Missile.h"
+#include "engine/GameState.h"
+#include "graphics/Texture.h"
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Font;
+class MainInterface;
+
+// The battle: the game's one state and the record that the battle loop, the panels and
+// the rules share. It owns the interface, the font, the fighters and the markers in
+// flight; decisionQueue and every fighter's target only point into `fighters`, whose
+// order (load order) is fixed for the whole battle.
+//
+// Update is the whole frame: it draws, moves the battle on by at most one step and swaps
+// the buffers. Render does nothing.
+class BattleState : public GameState {
+public:
+    std::unique_ptr<MainInterface> interface;
+    std::unique_ptr<Font> font;
+    Texture tiles;
+    Texture background;
+    uint32_t lastTick = 0; // time of the last phase step
+    int32_t phase = 1;     // 1 to 12
+    std::deque<Fighter*> decisionQueue; // never more than one fighter
+    bool buttonHeld = false;
+    bool awaitingOrder = false;
+    std::vector<std::unique_ptr<Fighter>> fighters;
+    std::deque<std::string> messages; // oldest first, at most 7
+    std::vector<Missile> missiles;
+
+    BattleState();
+    ~BattleState() override;
+
+    void Init(std::string path) override;
+    void Shutdown() override {}
+    void Update() override;
+    void Render() override {}
+    void Enter() override {}
+    void Leave() override {}
+};

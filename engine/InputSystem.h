@@ -1,0 +1,31 @@
+#pragma once
+
+#include "engine/Subsystem.h"
+
+#include <cstdint>
+
+union SDL_Event;
+
+// Mouse state for the rest of the game. Updated first in every frame by emptying SDL's
+// event queue; between updates nothing changes, so every reader in a frame agrees.
+// A press and release within one frame are never seen. The window's close request sets
+// the kernel's quit flag; keys are ignored.
+class InputSystem : public Subsystem {
+public:
+    // Before the first motion event the pointer is off the window, outside every button
+    // and the battlefield.
+    int32_t mouseX = -1;
+    int32_t mouseY = -1;
+    bool leftButton = false;
+    bool rightButton = false;
+
+    void Init(std::string path) override;
+    void Shutdown() override {}
+    void Update() override;
+    void Render() override {}
+
+    // One event's effect on the state above.
+    void HandleEvent(const SDL_Event& event);
+};
+
+extern InputSystem* gInput;

@@ -1,0 +1,5 @@
+#include "engine/Program.h"
+
+int main(int, char**) {
+    return RunProgram();
+}

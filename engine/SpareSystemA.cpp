@@ -1,0 +1,3 @@
+#include "engine/SpareSystemA.h"
+
+SpareSystemA* gSpareA = nullptr;

@@ -1,0 +1,3 @@
+#include "engine/SpareSystemB.h"
+
+SpareSystemB* gSpareB = nullptr;

@@ -1,0 +1,142 @@
+#include "graphics/VideoSystem.h"
+
+#include "engine/GameError.h"
+#include "engine/Kernel.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL.h>
+
+VideoSystem* gVideo = nullptr;
+
+namespace {
+
+[[noreturn]] void FailWithSdlError() {
+    throw GameError(SDL_GetError());
+}
+
+} // namespace
+
+void VideoSystem::Init(std::string) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        FailWithSdlError();
+    }
+    SDL_WM_SetCaption("Vornak", nullptr);
+
+    // A missing key reads as 0 and SDL decides what to make of it.
+    SettingsTable& settings = gKernel->settings;
+    width = static_cast<int32_t>(settings["h_res"].number);
+    height = static_cast<int32_t>(settings["v_res"].number);
+    depth = static_cast<int32_t>(settings["bpp"].number);
+    fullScreen = settings["full_screen"].number != 0.0f;
+    useOpenGL = settings["use_opengl"].number != 0.0f;
+
+    if (!useOpenGL) {
+        screen = SDL_SetVideoMode(width, height, depth, fullScreen ? SDL_FULLSCREEN : 0);
+    } else {
+        SetupOpenGL();
+    }
+    if (!screen) {
+        FailWithSdlError();
+    }
+}
+
+void VideoSystem::SetupOpenGL() {
+    if (!SDL_GetVideoInfo()) {
+        FailWithSdlError();
+    }
+    const Uint32 flags = SDL_OPENGL | (fullScreen ? SDL_FULLSCREEN : 0);
+    // Many visuals have no 32-bit depth buffer; nothing draws with depth, so settle for
+    // less rather than refuse to start.
+    for (int depthBits : {32, 24, 16}) {
+        SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+        SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+        SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
+        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+        SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+        screen = SDL_SetVideoMode(width, height, depth, flags);
+        if (screen) {
+            break;
+        }
+    }
+    if (!screen) {
+        FailWithSdlError();
+    }
+
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_FLAT);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearDepth(1.0);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    // Multiplied once onto the model-view matrix and kept for the program's life.
+    gluOrtho2D(0.0, width, height, 0.0);
+}
+
+Texture VideoSystem::LoadTGA(std::string path) {
+    throw GameError("Could not open " + path);
+}
+
+void VideoSystem::DrawSprite(const Texture& texture, int32_t x, int32_t y, float red, float green,
+                             float blue, float alpha) {
+    const int w = static_cast<int>(texture.width);
+    const int h = static_cast<int>(texture.height);
+    glBindTexture(GL_TEXTURE_2D, texture.id);
+    glColor4f(red, green, blue, alpha);
+    glPushMatrix();
+    glTranslatef(static_cast<float>(x), static_cast<float>(y), 0.0f);
+    // Rows are stored bottom row first, so t runs from 1 at the top to 0 at the bottom.
+    glBegin(GL_QUADS);
+    glTexCoord2i(0, 1);
+    glVertex2i(0, 0);
+    glTexCoord2i(1, 1);
+    glVertex2i(w, 0);
+    glTexCoord2i(1, 0);
+    glVertex2i(w, h);
+    glTexCoord2i(0, 0);
+    glVertex2i(0, h);
+    glEnd();
+    glPopMatrix();
+}
+
+void VideoSystem::DrawSpriteRegion(const Texture& texture, float sourceX, float sourceY,
+                                   float sourceWidth, float sourceHeight, int32_t x, int32_t y,
+                                   float red, float green, float blue, float alpha) {
+    const float w = texture.width;
+    const float h = texture.height;
+    const float right = sourceX + sourceWidth;
+    const float bottom = sourceY + sourceHeight;
+    const float s0 = sourceX / w;
+    const float s1 = right / w;
+    const float t0 = (h - sourceY) / h;
+    const float t1 = (h - bottom) / h;
+    const int sw = static_cast<int>(sourceWidth);
+    const int sh = static_cast<int>(sourceHeight);
+
+    glBindTexture(GL_TEXTURE_2D, texture.id);
+    glColor4f(red, green, blue, alpha);
+    glPushMatrix();
+    glTranslatef(static_cast<float>(x), static_cast<float>(y), 0.0f);
+    glBegin(GL_QUADS);
+    glTexCoord2f(s0, t0);
+    glVertex2i(0, 0);
+    glTexCoord2f(s1, t0);
+    glVertex2i(sw, 0);
+    glTexCoord2f(s1, t1);
+    glVertex2i(sw, sh);
+    glTexCoord2f(s0, t1);
+    glVertex2i(0, sh);
+    glEnd();
+    glPopMatrix();
+}
+
+void VideoSystem::ClearFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void VideoSystem::EndFrame() {
+    glFlush();
+    SDL_GL_SwapBuffers();
+}

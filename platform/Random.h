@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+// The game's one seam for randomness: the standard library's rand and srand, which a
+// test can replace with a scripted sequence.
+class Random {
+public:
+    static int Next();
+    static void Seed(uint32_t seed);
+
+    static void Override(std::function<int()> next, std::function<void(uint32_t)> seed = {});
+    static void Restore();
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// A fresh folder that is the working directory for the life of this object; the old
+// working directory comes back and the folder is removed at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    // Writes a file (creating its folders) relative to the folder; bytes as given.
+    void Write(const std::string& relative, const std::string& contents) const;
+    std::string Read(const std::string& relative) const;
+
+private:
+    std::string path_;
+    std::string previous_;
+};

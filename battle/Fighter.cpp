@@ -1,0 +1,5 @@
+#include "battle/Fighter.h"
+
+void Fighter::Init(std::string path) {
+    ConfiguredEntity::Init(path);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+class BattleState;
+class Fighter;
+
+// Distances are between fighters' positions (the sprites' top-left corners).
+constexpr float kMeleeReach = 24.0f;
+constexpr float kBlockRadius = 12.0f;
+constexpr int32_t kMeleeCountdown = 8;
+constexpr int32_t kMissileCountdown = 24;
+constexpr float kMarkerSpeed = 2.0f; // pixels per drawn frame
+
+// Euclidean distance in single precision.
+float Distance(float x1, float y1, float x2, float y2);
+
+// Ends every decision: the front fighter leaves the decision queue and the battle stops
+// waiting. The giver has already set the order's fields.
+void GiveOrder(BattleState& battle);
+
+// Appends a marker flying from the attacker to where the target stands now.
+void LaunchMissile(BattleState& battle, const Fighter& attacker, const Fighter& target);
+
+// Lowers the victim's hit points; may push back or cancel its attack and may kill it,
+// each with its message line.
+void ApplyDamage(BattleState& battle, Fighter& victim, int32_t damage);
+
+// One action for every living fighter that acts in `phase`, in list order.
+void DispatchPhase(BattleState& battle, int32_t phase);

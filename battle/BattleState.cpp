@@ -1,15 +1,237 @@
 #include "battle/BattleState.h"
 
+#include "battle/PhaseTable.h"
+#include "battle/Truncate.h"
 #include "graphics/Font.h"
 #include "graphics/MainInterface.h"
 #include "graphics/VideoSystem.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "rules/CombatLog.h"
+#include "rules/ComputerDecision.h"
+#include "rules/Orders.h"
+#include "rules/PlayerCommand.h"
+#include "sound/SoundSystem.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kFighterCount = 8;
+constexpr uint32_t kPhasePacing = 17; // a phase step needs more than this many ms
+
+// Cells of the tile sheet.
+constexpr float kGroundX = 0.0f, kGroundY = 16.0f;
+constexpr float kTeam1X = 0.0f, kTeam2X = 80.0f, kFighterCellY = 0.0f;
+constexpr float kHealthBarX = 240.0f, kHealthBarY = 254.0f;
+constexpr float kCountdownBarX = 240.0f, kCountdownBarY = 240.0f;
+constexpr float kMarkerX = 64.0f, kMarkerY = 240.0f;
+constexpr float kHitPointsIconX = 48.0f, kMissileIconX = 32.0f, kSpeedIconX = 16.0f,
+                kMeleeIconX = 0.0f, kIconY = 240.0f;
+constexpr float kCell = 16.0f;
+
+constexpr float kDarkened = 0.1f;
+constexpr float kArrivalDistance = 8.0f;
+
+constexpr int32_t kPanelX[4] = {272, 372, 272, 372};
+constexpr int32_t kPanelY[4] = {8, 8, 64, 64};
+const char* const kLabels[4] = {"1", "2", "3", "4"};
+
+// A 16 x 16 cell at a float position, truncated toward zero.
+void DrawCell(const Texture& sheet, float cellX, float cellY, float x, float y,
+              float shade = 1.0f) {
+    gVideo->DrawSpriteRegion(sheet, cellX, cellY, kCell, kCell, TruncateToInt(x), TruncateToInt(y),
+                             shade, shade, shade, 1.0f);
+}
+
+void DrawBar(const Texture& sheet, float cellX, float cellY, int32_t value, int32_t full, float x,
+             float y) {
+    // A zero full length (health 0 in the file, a countdown without a start) has no
+    // meaningful width; no bar is better than an infinite one.
+    if (full <= 0) {
+        return;
+    }
+    const float width = kCell * static_cast<float>(value) / static_cast<float>(full);
+    gVideo->DrawSpriteRegion(sheet, cellX, cellY, width, 1.0f, TruncateToInt(x), TruncateToInt(y),
+                             1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void DrawNumber(Font& font, int32_t value, int32_t x, int32_t y, float red, float green,
+                float blue) {
+    char text[12]; // fits "-2147483648"
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
+    font.DrawText(text, x, y, red, green, blue);
+}
+
+} // namespace
 
 BattleState::BattleState() = default;
 BattleState::~BattleState() = default;
 
-void BattleState::Init(std::string) {}
+void BattleState::Init(std::string) {
+    auto newInterface = std::make_unique<MainInterface>();
+    newInterface->Init("data\\maininterface.txt");
+    interface = std::move(newInterface);
+
+    auto newFont = std::make_unique<Font>();
+    newFont->Init("data\\kestfont.txt");
+    font = std::move(newFont);
+
+    for (int n = 1; n <= kFighterCount; ++n) {
+        auto fighter = std::make_unique<Fighter>();
+        fighter->Init("NPCs\\fighter" + std::to_string(n) + ".cfg");
+        fighters.push_back(std::move(fighter)); // only once its file has loaded
+    }
+
+    background = gVideo->LoadTGA("images\\background.tga");
+    tiles = gVideo->LoadTGA("images\\vntiles.tga");
+
+    awaitingOrder = false;
+    lastTick = Clock::Ticks();
+    phase = 1;
+    buttonHeld = false;
+    missiles.clear();
+    missiles.shrink_to_fit();
+
+    Random::Seed(Clock::SystemMilliseconds());
+    gSound->PlayMusic("Music\\Ashen Tide.mp3");
+}
 
 void BattleState::Update() {
+    // Paced from the last phase step only: decision and flight frames run as fast as the
+    // main loop once 18 ms have passed since it.
+    if (Clock::Ticks() - lastTick <= kPhasePacing) {
+        return;
+    }
+
     gVideo->ClearFrame();
+    // The dice and the computer's choices depend on the millisecond of the frame.
+    Random::Seed(Clock::SystemMilliseconds());
+    DrawMessages(*this);
+    DrawGround();
+    gVideo->DrawSprite(background, 0, 0, 1.0f, 1.0f, 1.0f, 1.0f);
+    DrawFighters();
+
+    if (awaitingOrder) {
+        DecisionStep();
+    } else if (!missiles.empty()) {
+        FlyMissiles();
+    } else {
+        PhaseStep();
+    }
+
     gVideo->EndFrame();
+}
+
+void BattleState::DrawGround() {
+    for (int32_t x = 8; x < 264; x += 16) {
+        for (int32_t y = 8; y < 264; y += 16) {
+            gVideo->DrawSpriteRegion(tiles, kGroundX, kGroundY, kCell, kCell, x, y, 1.0f, 1.0f,
+                                     1.0f, 1.0f);
+        }
+    }
+}
+
+void BattleState::DrawFighter(Fighter& fighter, float cellX) {
+    if (fighter.IsDead()) {
+        DrawCell(tiles, cellX, kFighterCellY, fighter.x, fighter.y, kDarkened);
+        return;
+    }
+    DrawCell(tiles, cellX, kFighterCellY, fighter.x, fighter.y);
+    DrawBar(tiles, kHealthBarX, kHealthBarY, fighter.hitPoints, fighter.maxHitPoints, fighter.x,
+            fighter.y + 15.0f);
+}
+
+void BattleState::DrawFighters() {
+    int32_t place = 1; // among the player's fighters, dead or alive
+    for (auto& owned : fighters) {
+        Fighter& fighter = *owned;
+        if (fighter.team == 1) {
+            DrawFighter(fighter, kTeam1X);
+            if (!fighter.IsDead() && fighter.countdown > 0) {
+                DrawBar(tiles, kCountdownBarX, kCountdownBarY, fighter.countdown,
+                        fighter.countdownStart, fighter.x, fighter.y);
+            }
+            if (place <= 4) {
+                const bool waiting = !decisionQueue.empty() && decisionQueue.front() == &fighter;
+                DrawFighterPanel(kPanelX[place - 1], kPanelY[place - 1], waiting, fighter);
+                // "1" is narrower than the other digits, so it sits further right.
+                const float labelX = fighter.x + (place == 1 ? 10.0f : 8.0f);
+                font->DrawText(kLabels[place - 1], TruncateToInt(labelX),
+                               TruncateToInt(fighter.y + 4.0f), 1.0f, 1.0f, 1.0f);
+            }
+            ++place;
+        } else if (fighter.team == 2) {
+            DrawFighter(fighter, kTeam2X);
+        }
+    }
+}
+
+void BattleState::DrawFighterPanel(int32_t x, int32_t y, bool highlighted, const Fighter& fighter) {
+    const float red = highlighted ? 0.0f : 1.0f;
+    const float green = 1.0f;
+    const float blue = highlighted ? 0.0f : 1.0f;
+
+    font->DrawText(fighter.name, x, y, red, green, blue);
+    const struct {
+        float iconX;
+        int32_t value;
+        int32_t dx, dy;
+    } rows[] = {
+        {kHitPointsIconX, fighter.hitPoints, 0, 16},
+        {kMissileIconX, fighter.missileSkill, 50, 16},
+        {kSpeedIconX, fighter.speed, 0, 33},
+        {kMeleeIconX, fighter.meleeSkill, 50, 33},
+    };
+    for (const auto& row : rows) {
+        gVideo->DrawSpriteRegion(tiles, row.iconX, kIconY, kCell, kCell, x + row.dx, y + row.dy,
+                                 1.0f, 1.0f, 1.0f, 1.0f);
+        DrawNumber(*font, row.value, x + row.dx + 18, y + row.dy, red, green, blue);
+    }
+}
+
+void BattleState::DecisionStep() {
+    if (decisionQueue.empty()) { // nobody to ask: let the phases run again
+        awaitingOrder = false;
+        return;
+    }
+    if (decisionQueue.front()->team == 1) {
+        PlayerCommand(*this);
+    } else {
+        DecideComputerOrder(*this);
+    }
+}
+
+void BattleState::FlyMissiles() {
+    for (std::size_t i = 0; i < missiles.size();) {
+        Missile& marker = missiles[i];
+        marker.x += marker.dx;
+        marker.y += marker.dy;
+        // Drawn at its new place even in the frame in which it arrives.
+        DrawCell(tiles, kMarkerX, kMarkerY, marker.x, marker.y);
+        if (Distance(marker.x, marker.y, marker.targetX, marker.targetY) < kArrivalDistance) {
+            missiles.erase(missiles.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+        }
+    }
+}
+
+void BattleState::PhaseStep() {
+    lastTick = Clock::Ticks();
+    decisionQueue.clear();
+    for (auto& owned : fighters) {
+        Fighter& fighter = *owned;
+        if (!fighter.dead && ActsInPhase(fighter.speed, phase) &&
+            fighter.order == OrderCode::None) {
+            decisionQueue.push_back(&fighter);
+            break;
+        }
+    }
+    if (!decisionQueue.empty()) {
+        awaitingOrder = true; // the phase runs once this fighter has its order
+        return;
+    }
+    DispatchPhase(*this, phase);
+    phase = phase % 12 + 1;
 }

@@ -27,8 +27,8 @@ public:
     std::unique_ptr<Font> font;
     Texture tiles;
     Texture background;
-    uint32_t lastTick = 0; // time of the last phase step
-    int32_t phase = 1;     // 1 to 12
+    uint32_t lastTick = 0;              // time of the last phase step
+    int32_t phase = 1;                  // 1 to 12
     std::deque<Fighter*> decisionQueue; // never more than one fighter
     bool buttonHeld = false;
     bool awaitingOrder = false;
@@ -45,4 +45,16 @@ public:
     void Render() override {}
     void Enter() override {}
     void Leave() override {}
+
+    // One player fighter's panel with its top-left corner at (x, y): name, hit points,
+    // missile skill, speed and melee skill; green text while it waits for its order.
+    void DrawFighterPanel(int32_t x, int32_t y, bool highlighted, const Fighter& fighter);
+
+private:
+    void DrawGround();
+    void DrawFighters();
+    void DrawFighter(Fighter& fighter, float cellX);
+    void DecisionStep();
+    void FlyMissiles();
+    void PhaseStep();
 };

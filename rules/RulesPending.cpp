@@ -19,8 +19,6 @@ void GiveOrder(BattleState&) {}
 void LaunchMissile(BattleState&, const Fighter&, const Fighter&) {}
 void ApplyDamage(BattleState&, Fighter&, int32_t) {}
 void DispatchPhase(BattleState&, int32_t) {}
-void AddMessage(BattleState&, std::string) {}
-void DrawMessages(BattleState&) {}
 void MoveStep(BattleState&, Fighter&) {}
 void ApproachStep(BattleState&, Fighter&) {}
 void MeleeAction(BattleState&, Fighter&) {}

@@ -51,8 +51,8 @@ void Draw(Display* display, Window window, GC gc, XFontStruct* font,
     XClearWindow(display, window);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         XDrawString(display, window, gc, 20,
-                    20 + layout.ascent + static_cast<int>(i) * layout.lineHeight,
-                    lines[i].c_str(), static_cast<int>(lines[i].size()));
+                    20 + layout.ascent + static_cast<int>(i) * layout.lineHeight, lines[i].c_str(),
+                    static_cast<int>(lines[i].size()));
     }
     XDrawRectangle(display, window, gc, layout.buttonX, layout.buttonY, layout.buttonWidth,
                    layout.buttonHeight);

@@ -1,16 +1,19 @@
 #pragma once
 
-#include "engine/Subsystem.h"
+#include "graphics/Interface.h"
 
 #include <cstdint>
 #include <string>
 
-// The command buttons. Placeholder until the interface lands.
-class MainInterface : public Subsystem {
+// The battle's command buttons: a click chooses the command with the element's id, which
+// the player's command handling reads and sets back to 0. The element with id 7 also
+// ends the program after the current frame.
+class MainInterface : public Interface {
 public:
-    int32_t command = 0;
-    void Init(std::string) override {}
-    void Shutdown() override {}
-    void Update() override {}
-    void Render() override {}
+    static constexpr int32_t kQuitId = 7;
+
+    int32_t command = 0; // 0 when none chosen
+
+    void Init(std::string path) override;
+    void HandleClick() override;
 };

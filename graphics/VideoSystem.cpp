@@ -2,6 +2,8 @@
 
 #include "engine/GameError.h"
 #include "engine/Kernel.h"
+#include "graphics/TgaImage.h"
+#include "platform/FileReader.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -13,6 +15,19 @@ namespace {
 
 [[noreturn]] void FailWithSdlError() {
     throw GameError(SDL_GetError());
+}
+
+// Sizes truncated to whole pixels. Sizes come from data files and may be absurd; keep the
+// conversion defined (NaN draws nothing) and far inside the int range.
+int WholePixels(float size) {
+    constexpr float kLimit = 1 << 30;
+    if (!(size > -kLimit)) {
+        return size < 0.0f ? -(1 << 30) : 0;
+    }
+    if (size > kLimit) {
+        return 1 << 30;
+    }
+    return static_cast<int>(size);
 }
 
 } // namespace
@@ -54,7 +69,6 @@ void VideoSystem::SetupOpenGL() {
         SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
         SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
         SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-        SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
         screen = SDL_SetVideoMode(width, height, depth, flags);
         if (screen) {
             break;
@@ -76,13 +90,37 @@ void VideoSystem::SetupOpenGL() {
 }
 
 Texture VideoSystem::LoadTGA(std::string path) {
-    throw GameError("Could not open " + path);
+    std::string bytes;
+    if (!FileReader::ReadAll(path, bytes)) {
+        throw GameError("Could not open " + path);
+    }
+    TgaImage image;
+    std::string failure;
+    if (!TgaImage::Decode(bytes, image, failure)) {
+        throw GameError(failure);
+    }
+
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    // One-byte pictures have rows of any length, not padded to four bytes.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0,
+                 image.alphaOnly ? GL_ALPHA : GL_RGBA, GL_UNSIGNED_BYTE, image.pixels.get());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+
+    Texture texture;
+    texture.id = name;
+    texture.width = static_cast<float>(image.width);
+    texture.height = static_cast<float>(image.height);
+    return texture;
 }
 
 void VideoSystem::DrawSprite(const Texture& texture, int32_t x, int32_t y, float red, float green,
                              float blue, float alpha) {
-    const int w = static_cast<int>(texture.width);
-    const int h = static_cast<int>(texture.height);
+    const int w = WholePixels(texture.width);
+    const int h = WholePixels(texture.height);
     glBindTexture(GL_TEXTURE_2D, texture.id);
     glColor4f(red, green, blue, alpha);
     glPushMatrix();
@@ -112,8 +150,8 @@ void VideoSystem::DrawSpriteRegion(const Texture& texture, float sourceX, float 
     const float s1 = right / w;
     const float t0 = (h - sourceY) / h;
     const float t1 = (h - bottom) / h;
-    const int sw = static_cast<int>(sourceWidth);
-    const int sh = static_cast<int>(sourceHeight);
+    const int sw = WholePixels(sourceWidth);
+    const int sh = WholePixels(sourceHeight);
 
     glBindTexture(GL_TEXTURE_2D, texture.id);
     glColor4f(red, green, blue, alpha);

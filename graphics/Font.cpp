@@ -1,0 +1,85 @@
+#include "graphics/Font.h"
+
+#include "graphics/VideoSystem.h"
+#include "platform/FileReader.h"
+
+#include <algorithm>
+#include <limits>
+#include <sstream>
+
+namespace {
+
+int32_t Clamp32(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+// Toward zero, clamped; NaN gives 0.
+int32_t Truncate(double value) {
+    if (!(value == value)) {
+        return 0;
+    }
+    return Clamp32(static_cast<int64_t>(std::clamp(value, -4e9, 4e9)));
+}
+
+bool ReadTable(std::istream& in, int32_t (&table)[256]) {
+    for (int32_t& entry : table) {
+        int32_t value = 0;
+        if (!(in >> value)) {
+            return false;
+        }
+        entry = value;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Font::ParseDescription(const std::string& text, std::string& sheetPath, int32_t (&widths)[256],
+                            int32_t (&xs)[256]) {
+    std::fill(std::begin(widths), std::end(widths), 0);
+    std::fill(std::begin(xs), std::end(xs), 0);
+    sheetPath.clear();
+    std::istringstream in(text);
+    if (!(in >> sheetPath)) {
+        return false;
+    }
+    return ReadTable(in, widths) && ReadTable(in, xs);
+}
+
+void Font::Init(std::string path) {
+    // An unreadable description leaves no sheet path, and loading "" fails with its own text.
+    std::string text;
+    if (!FileReader::ReadAll(path, text)) {
+        text.clear();
+    }
+    std::string sheetPath;
+    ParseDescription(text, sheetPath, glyphWidth, glyphX);
+    sheet = gVideo->LoadTGA(sheetPath);
+}
+
+void Font::DrawChar(int32_t x, int32_t y, int32_t code, float red, float green, float blue) {
+    if (!HasGlyph(code)) {
+        return;
+    }
+    const int32_t i = code - 33;
+    gVideo->DrawSpriteRegion(sheet, static_cast<float>(glyphX[i]),
+                             static_cast<float>(i * kGlyphHeight),
+                             static_cast<float>(glyphWidth[i]), static_cast<float>(kGlyphHeight), x,
+                             y, red, green, blue, 1.0f);
+}
+
+void Font::DrawText(std::string text, int32_t x, int32_t y, float red, float green, float blue) {
+    // Wide enough that no width from the file can overflow; clamped back after each step.
+    int64_t pen = 0;
+    for (const char ch : text) {
+        const int32_t code = static_cast<signed char>(ch);
+        DrawChar(Clamp32(x + pen), y, code, red, green, blue);
+        if (HasGlyph(code)) {
+            pen = Clamp32(pen + int64_t{glyphWidth[code - 33]} + kGap);
+        } else {
+            // Half the sheet, with no gap of its own.
+            pen = Truncate(static_cast<double>(sheet.width) * 0.5 + static_cast<double>(pen));
+        }
+    }
+}

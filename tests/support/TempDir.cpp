@@ -50,3 +50,9 @@ std::string TempDir::Read(const std::string& relative) const {
     buffer << in.rdbuf();
     return buffer.str();
 }
+
+void TempDir::CopyFrom(const std::string& folder) const {
+    std::filesystem::copy(folder, path_,
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+}

@@ -15,6 +15,8 @@ public:
     // Writes a file (creating its folders) relative to the folder; bytes as given.
     void Write(const std::string& relative, const std::string& contents) const;
     std::string Read(const std::string& relative) const;
+    // Copies everything in `folder` (for example the generated game directory) in here.
+    void CopyFrom(const std::string& folder) const;
 
 private:
     std::string path_;

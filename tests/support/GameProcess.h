@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Runs the real vornak executable in a chosen working directory, with standard error
+// captured, and makes sure it never outlives the test.
+class GameProcess {
+public:
+    // Starts the game; `environment` entries ("NAME=value") are added to ours.
+    GameProcess(const std::string& workingDirectory, std::vector<std::string> environment = {});
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    // Waits up to `seconds` for the game to end. False when it is still running.
+    bool Wait(double seconds);
+    bool Running();
+    // Exit code, or 128 + signal number when a signal ended it; -1 while running.
+    int ExitCode() const { return exitCode_; }
+    std::string StandardError() const;
+    int Pid() const { return pid_; }
+
+private:
+    int pid_ = -1;
+    int exitCode_ = -1;
+    std::string stderrPath_;
+};

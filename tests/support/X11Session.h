@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+typedef struct _XDisplay Display;
+
+// What a player does to a window from outside the program: find it, look at it, move and
+// click the mouse over it, and close it the way a window manager's close button does.
+class X11Session {
+public:
+    X11Session();
+    ~X11Session();
+    X11Session(const X11Session&) = delete;
+    X11Session& operator=(const X11Session&) = delete;
+
+    bool Connected() const { return display_ != nullptr; }
+    // The first top-level window titled `title` for the process `pid` (any process when
+    // pid is 0), waiting up to `seconds` for it to appear; 0 when none did.
+    unsigned long FindWindow(const std::string& title, int pid, double seconds);
+    bool Size(unsigned long window, int& width, int& height);
+    // Sends WM_DELETE_WINDOW, as a window manager does when the user closes the window.
+    void RequestClose(unsigned long window);
+    // Pointer actions in window coordinates, through xdotool.
+    void MoveMouse(unsigned long window, int x, int y);
+    void Press();
+    void Release();
+    void Click(unsigned long window, int x, int y);
+    // Saves the window's contents as a PNG picture.
+    bool Screenshot(unsigned long window, const std::string& pngPath);
+
+private:
+    Display* display_ = nullptr;
+};

@@ -1,0 +1,147 @@
+#include "sound/AudioSystem.h"
+
+#include "sound/AudioSample.h"
+#include "sound/AudioStream.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+namespace {
+
+// CD-rate stereo with a buffer of about 23 ms: short enough that a hit is heard with the
+// frame it happens in.
+const int kFrequency = 44100;
+const int kOutputChannels = 2;
+const int kBufferSamples = 1024;
+
+bool FileOpens(const std::string& path) {
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    if (!file) {
+        return false;
+    }
+    SDL_RWclose(file);
+    return true;
+}
+
+} // namespace
+
+AudioSystem::AudioSystem() = default;
+
+AudioSystem::~AudioSystem() {
+    Release();
+}
+
+AudioResult AudioSystem::Init(int channels) {
+    if (running_) {
+        return AudioOk;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return AudioStartFailed;
+    }
+    if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kOutputChannels, kBufferSamples) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return AudioDeviceFailed;
+    }
+    if (channels <= 0 || Mix_AllocateChannels(channels) != channels) {
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return AudioChannelsFailed;
+    }
+    running_ = true;
+    return AudioOk;
+}
+
+AudioResult AudioSystem::Update() {
+    return running_ ? AudioOk : AudioNotStarted;
+}
+
+AudioResult AudioSystem::CreateSample(const std::string& path, AudioSample** sample) {
+    if (!sample) {
+        return AudioNullHandle;
+    }
+    *sample = nullptr;
+    if (!running_) {
+        return AudioNotStarted;
+    }
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    if (!file) {
+        return AudioFileNotFound;
+    }
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1); // closes the file, loaded or not
+    if (!chunk) {
+        return AudioFormatUnknown;
+    }
+    samples_.push_back(std::make_unique<AudioSample>(chunk));
+    *sample = samples_.back().get();
+    return AudioOk;
+}
+
+AudioResult AudioSystem::CreateStream(const std::string& path, AudioStream** stream) {
+    if (!stream) {
+        return AudioNullHandle;
+    }
+    *stream = nullptr;
+    if (!running_) {
+        return AudioNotStarted;
+    }
+    // SDL_mixer says only "could not open" for both cases; look first to tell them apart.
+    if (!FileOpens(path)) {
+        return AudioFileNotFound;
+    }
+    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    if (!music) {
+        return AudioFormatUnknown;
+    }
+    streams_.push_back(std::make_unique<AudioStream>(music));
+    *stream = streams_.back().get();
+    return AudioOk;
+}
+
+AudioResult AudioSystem::PlaySample(AudioSample* sample, int* channel) {
+    if (channel) {
+        *channel = -1;
+    }
+    if (!running_) {
+        return AudioNotStarted;
+    }
+    if (!sample) {
+        return AudioNullHandle;
+    }
+    // When all channels are busy the new sound is dropped; the ones playing finish.
+    const int used = Mix_PlayChannel(-1, sample->Chunk(), 0);
+    if (used < 0) {
+        return AudioNoFreeChannel;
+    }
+    if (channel) {
+        *channel = used;
+    }
+    return AudioOk;
+}
+
+AudioResult AudioSystem::PlayStream(AudioStream* stream) {
+    if (!running_) {
+        return AudioNotStarted;
+    }
+    if (!stream) {
+        return AudioNullHandle;
+    }
+    // SDL_mixer counts plays: -1 is endless, 1 is once.
+    if (Mix_PlayMusic(stream->Music(), stream->Looping() ? -1 : 1) != 0) {
+        return AudioPlayFailed;
+    }
+    return AudioOk;
+}
+
+void AudioSystem::Release() {
+    if (!running_) {
+        return;
+    }
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    // Freed while the mixer is still open, as SDL_mixer expects.
+    samples_.clear();
+    streams_.clear();
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    running_ = false;
+}

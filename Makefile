@@ -26,12 +26,23 @@ test: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNAK_SANITIZE=ON -DVORNAK_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 600
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 # The normal build's tests only, for a quick check while working.
 test-fast: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON
 	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 300
+
+# Each file reader under libFuzzer (clang, ASan + UBSan) for FUZZ_SECONDS; fails on any crash.
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_SMOKE_SECONDS ?= 5
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
+	tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 format:
 	find engine graphics sound battle rules platform tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -28,3 +28,16 @@ void ApplyDamage(BattleState& battle, Fighter& victim, int32_t damage);
 
 // One action for every living fighter that acts in `phase`, in list order.
 void DispatchPhase(BattleState& battle, int32_t phase);
+
+// The parts every attack action shares, melee and missile alike.
+//
+// Drops the order silently when the target is gone, counts down one action, and one
+// action before the attack lands plays `launchSound` (none when null) and launches the
+// marker. True when the attack lands in this action.
+bool CountDownAttack(BattleState& battle, Fighter& attacker, const char* launchSound);
+// After the announcing line: two six-sided dice against the skill, then on a hit the
+// sound, the damage die and its line, and ApplyDamage.
+void RollAttack(BattleState& battle, Fighter& target, int32_t skill, const char* hitSound,
+                int32_t damageSides);
+// Ends a single attack; a repeating one is prepared again unless its target died.
+void FinishAttack(Fighter& attacker, bool repeat, int32_t countdown);

@@ -1,0 +1,214 @@
+#include "rules/PlayerCommand.h"
+
+#include "battle/BattleState.h"
+#include "battle/PhaseTable.h"
+#include "engine/InputSystem.h"
+#include "graphics/Font.h"
+#include "graphics/MainInterface.h"
+#include "graphics/VideoSystem.h"
+#include "platform/Clock.h"
+#include "rules/Orders.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int32_t kFieldFirst = 8; // the battlefield under the pointer, inclusive
+constexpr int32_t kFieldLast = 263;
+constexpr float kDestinationFirst = 8.0f;
+constexpr float kDestinationLast = 248.0f;
+
+// Toward zero, kept inside int32 so a fighter placed absurdly far away cannot overflow.
+int32_t Truncate(float value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value <= -2147483648.0f) {
+        return INT32_MIN;
+    }
+    if (value >= 2147483648.0f) {
+        return INT32_MAX;
+    }
+    return static_cast<int32_t>(value);
+}
+
+// Rises from 0 to 1 and back once a second.
+float Pulse() {
+    float p = static_cast<float>(Clock::Ticks() % 1000) * 0.002f;
+    if (p > 1.0f) {
+        p = 2.0f - p;
+    }
+    return p;
+}
+
+void DrawRing(const BattleState& battle, const Fighter& fighter, float red, float green, float blue,
+              float alpha) {
+    gVideo->DrawSpriteRegion(battle.tiles, 0.0f, 32.0f, 32.0f, 32.0f, Truncate(fighter.x - 8.0f),
+                             Truncate(fighter.y - 8.0f), red, green, blue, alpha);
+}
+
+bool PointerOnField() {
+    return gInput->mouseX >= kFieldFirst && gInput->mouseX <= kFieldLast &&
+           gInput->mouseY >= kFieldFirst && gInput->mouseY <= kFieldLast;
+}
+
+void EndCommand(BattleState& battle) {
+    battle.interface->command = 0;
+    GiveOrder(battle);
+}
+
+void AttackCommand(BattleState& battle, Fighter& fighter, int32_t command, float pulse) {
+    if (!PointerOnField()) {
+        return;
+    }
+    const float px = static_cast<float>(gInput->mouseX);
+    const float py = static_cast<float>(gInput->mouseY);
+    for (const auto& entry : battle.fighters) {
+        Fighter& enemy = *entry;
+        const bool under =
+            enemy.x <= px && px < enemy.x + 16.0f && enemy.y <= py && py < enemy.y + 16.0f;
+        if (!under || enemy.team == fighter.team || enemy.IsDead()) {
+            continue;
+        }
+        battle.font->DrawText(enemy.name, gInput->mouseX + 16, gInput->mouseY, 1.0f, 1.0f, 1.0f);
+        DrawRing(battle, enemy, 1.0f, 0.0f, 0.0f, pulse);
+        if (gInput->leftButton) {
+            battle.buttonHeld = true;
+            continue;
+        }
+        if (!battle.buttonHeld) {
+            continue;
+        }
+
+        // Released over a valid enemy after a press: the order is given, and clearing
+        // buttonHeld lets only this enemy have it.
+        fighter.target = &enemy;
+        battle.buttonHeld = false;
+        if (command == 3 || command == 4) {
+            const float d = Distance(fighter.x, fighter.y, enemy.x, enemy.y);
+            if (d < kMeleeReach) {
+                fighter.order = command == 3 ? OrderCode::MeleeOnce : OrderCode::MeleeRepeat;
+                fighter.countdown = kMeleeCountdown;
+                fighter.countdownStart = kMeleeCountdown;
+            } else {
+                fighter.destX = enemy.x;
+                fighter.destY = enemy.y;
+                fighter.stepX = (fighter.destX - fighter.x) * (1.0f / d);
+                fighter.stepY = (fighter.destY - fighter.y) * (1.0f / d);
+                fighter.order =
+                    command == 3 ? OrderCode::ApproachMeleeOnce : OrderCode::ApproachMeleeRepeat;
+                fighter.countdown = 0;
+                fighter.countdownStart = 0;
+            }
+        } else {
+            fighter.order = command == 5 ? OrderCode::MissileOnce : OrderCode::MissileRepeat;
+            fighter.countdown = kMissileCountdown;
+            fighter.countdownStart = kMissileCountdown;
+        }
+        EndCommand(battle);
+    }
+}
+
+bool EverActs(int32_t speed) {
+    for (int32_t phase = 1; phase <= 12; ++phase) {
+        if (ActsInPhase(speed, phase)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Phases from the next one until the fighter has had an action for every pixel of the
+// walk. Only asked for fighters that act at all, so the count always ends.
+int32_t PhasesToWalk(int32_t speed, int32_t currentPhase, float distance) {
+    int32_t phases = 0;
+    int32_t actions = 0;
+    int32_t phase = currentPhase % 12 + 1;
+    if (distance > 0.0f) {
+        do {
+            if (ActsInPhase(speed, phase)) {
+                ++actions;
+            }
+            ++phases;
+            phase = phase % 12 + 1;
+        } while (static_cast<float>(actions) < distance);
+    }
+    return phases;
+}
+
+void MoveCommand(BattleState& battle, Fighter& fighter) {
+    if (!PointerOnField()) {
+        return;
+    }
+    // Centres the sprite of a fighter standing at the destination on the pointer.
+    const float px =
+        std::max(kDestinationFirst, std::min(kDestinationLast, float(gInput->mouseX - 8)));
+    const float py =
+        std::max(kDestinationFirst, std::min(kDestinationLast, float(gInput->mouseY - 8)));
+    const float d = Distance(px, py, fighter.x, fighter.y);
+
+    // A fighter that never acts would never get there: it gets no estimate.
+    if (EverActs(fighter.speed)) {
+        const int32_t phases = PhasesToWalk(fighter.speed, battle.phase, d);
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2g",
+                      static_cast<double>(static_cast<float>(phases) * 0.016666668f));
+        battle.font->DrawText(text, gInput->mouseX + 16, gInput->mouseY, 1.0f, 1.0f, 1.0f);
+    }
+
+    if (gInput->leftButton) {
+        battle.buttonHeld = true;
+        return;
+    }
+    if (!battle.buttonHeld) {
+        return;
+    }
+    fighter.destX = px;
+    fighter.destY = py;
+    // A walk to where the fighter already stands gets no direction; its first step then
+    // finds it arrived.
+    if (d > 0.0f) {
+        fighter.stepX = (px - fighter.x) * (1.0f / d);
+        fighter.stepY = (py - fighter.y) * (1.0f / d);
+    } else {
+        fighter.stepX = 0.0f;
+        fighter.stepY = 0.0f;
+    }
+    battle.buttonHeld = false;
+    fighter.order = OrderCode::Move;
+    EndCommand(battle);
+}
+
+} // namespace
+
+void PlayerCommand(BattleState& battle) {
+    if (battle.decisionQueue.empty()) {
+        return;
+    }
+    Fighter& fighter = *battle.decisionQueue.front();
+    const float pulse = Pulse();
+    DrawRing(battle, fighter, 1.0f, 1.0f, 1.0f, pulse);
+
+    battle.interface->Update();
+    const int32_t command = battle.interface->command;
+    switch (command) {
+    case 1:
+        MoveCommand(battle, fighter);
+        break;
+    case 2:
+        fighter.order = OrderCode::Hold;
+        EndCommand(battle);
+        break;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+        AttackCommand(battle, fighter, command, pulse);
+        break;
+    default:
+        break;
+    }
+}

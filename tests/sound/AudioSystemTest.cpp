@@ -34,6 +34,8 @@ TEST_F(AudioSystemTest, InitOpensTheDeviceAndReleaseClosesIt) {
     EXPECT_TRUE(DeviceOpen());
     EXPECT_EQ(Mix_AllocateChannels(-1), 100); // -1 asks without changing
     EXPECT_EQ(audio.Update(), AudioOk);
+    { AudioSystem neverStarted; } // must not close the device that is running
+    EXPECT_TRUE(DeviceOpen());
 
     audio.Release();
     EXPECT_FALSE(audio.Running());

@@ -18,7 +18,7 @@ class SoundSystemTest : public ::testing::Test {
 protected:
     void SetUp() override {
         UseDummyDriver();
-        dir.Write("Sounds/sword_hit.wav", Wave(1500));
+        dir.Write("Sounds/sword_hit.wav", Wave(4000)); // outlasts a slow test run
         dir.Write("Sounds/arrow_hit.wav", Wave(1500));
         dir.Write("Music/Ashen Tide.mp3", SilentMp3(4)); // about 0.1 s
     }

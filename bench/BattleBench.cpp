@@ -1,0 +1,158 @@
+// The battle frame drawn through the real OpenGL video system, the same frame with drawing
+// replaced by no-ops, and the rules alone, in long computer-only battles.
+#include "bench/AllocationCounter.h"
+#include "bench/BenchEngine.h"
+
+#include "battle/BattleState.h"
+#include "engine/InputSystem.h"
+#include "engine/Kernel.h"
+#include "platform/Clock.h"
+#include "platform/PathResolver.h"
+#include "platform/Random.h"
+#include "rules/CombatLog.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+const char* GameDir() {
+    const char* dir = std::getenv("VORNAK_BENCH_GAME_DIR");
+    return dir ? dir : VORNAK_GAME_DIR;
+}
+
+// The engine's globals for one benchmark: a kernel with the game's display settings, the
+// real video system or a no-op one, a no-op sound system and a quiet input system.
+class BenchGame {
+public:
+    explicit BenchGame(bool realVideo) {
+        if (chdir(GameDir()) != 0) {
+            throw std::runtime_error("cannot enter the game directory");
+        }
+        PathResolver::ClearCache();
+        gKernel = new Kernel;
+        gKernel->settings["h_res"].number = 640;
+        gKernel->settings["v_res"].number = 480;
+        gKernel->settings["bpp"].number = 32;
+        gKernel->settings["full_screen"].number = 0;
+        gKernel->settings["use_opengl"].number = 1;
+        gVideo = realVideo ? new VideoSystem : new NullVideo;
+        gVideo->Init("Data\\engine.cfg");
+        gSound = new NullSound;
+        gInput = new InputSystem;
+        battle.Init("");
+        if (!realVideo) {
+            battle.font = std::make_unique<NullFont>();
+        }
+        // Ticks move 18 ms per call, so every Update draws a frame.
+        Clock::Override([this] { return ticks += 18; }, [this] { return ticks; });
+    }
+    ~BenchGame() {
+        Clock::Restore();
+        delete gKernel; // takes the subsystems in the globals with it
+        gKernel = nullptr;
+    }
+
+    // A full frame: seven message lines, the first player fighter waiting for its order
+    // with the command buttons up, the other player fighters preparing attacks.
+    void SetUpBusyFrame() {
+        for (int line = 0; line < 7; ++line) {
+            AddMessage(battle, line % 2 ? "It hits for 4 damage." : "Ardan attacks Kesh!");
+        }
+        Fighter* waiting = nullptr;
+        for (auto& fighter : battle.fighters) {
+            if (fighter->team != 1) {
+                continue;
+            }
+            if (!waiting) {
+                waiting = fighter.get();
+            } else {
+                fighter->countdownStart = 8;
+                fighter->countdown = 5;
+            }
+        }
+        if (waiting) {
+            battle.decisionQueue.assign(1, waiting);
+            battle.awaitingOrder = true;
+        }
+    }
+
+    BattleState battle;
+    uint32_t ticks = 1000;
+};
+
+void RunFrames(benchmark::State& state, bool realVideo) {
+    BenchGame game(realVideo);
+    game.SetUpBusyFrame();
+    game.battle.Update(); // first use of each texture and glyph outside the timing
+    const uint64_t allocationsBefore = AllocationCount();
+    for (auto _ : state) {
+        game.battle.Update();
+    }
+    state.counters["allocs/frame"] = static_cast<double>(AllocationCount() - allocationsBefore) /
+                                     static_cast<double>(state.iterations());
+    if (!game.battle.awaitingOrder) {
+        state.SkipWithError("the waiting fighter got an order; frames were not alike");
+    }
+}
+
+// The real VideoSystem under OpenGL. Process CPU time, so that a software driver's
+// rendering threads count.
+void BM_BattleFrameDrawn(benchmark::State& state) {
+    RunFrames(state, true);
+}
+BENCHMARK(BM_BattleFrameDrawn)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+// The same frame with every draw a no-op: what the game itself spends around the driver.
+void BM_BattleFrameHeadless(benchmark::State& state) {
+    RunFrames(state, false);
+}
+BENCHMARK(BM_BattleFrameHeadless)->Unit(benchmark::kMicrosecond);
+
+// The rules alone: decisions and phase dispatches in an endless computer-only battle,
+// without drawing and with markers landing at once.
+void BM_RulesHeadless(benchmark::State& state) {
+    BenchGame game(false);
+    EndlessBattle endless(game.battle);
+    int64_t actions = 0;
+    uint32_t seed = 1;
+    for (auto _ : state) {
+        for (int step = 0; step < 1000; ++step) {
+            Random::Seed(seed++); // as the loop reseeds at every frame
+            actions += endless.Step();
+        }
+    }
+    state.SetItemsProcessed(actions);
+    state.counters["restarts"] = static_cast<double>(endless.restarts);
+    state.counters["actions"] = static_cast<double>(actions);
+}
+BENCHMARK(BM_RulesHeadless)->Unit(benchmark::kMicrosecond);
+
+// Whole battle-loop frames with no-op drawing, markers flying at their designed speed.
+void BM_BattleLoopHeadless(benchmark::State& state) {
+    BenchGame game(false);
+    EndlessBattle endless(game.battle);
+    int64_t actions = 0;
+    const uint64_t allocationsBefore = AllocationCount();
+    for (auto _ : state) {
+        if (endless.SideDefeated()) {
+            endless.Restart();
+        }
+        const int32_t phase = game.battle.phase;
+        const int32_t acting = ActingFighters(game.battle, phase);
+        game.battle.Update();
+        if (game.battle.phase != phase) {
+            actions += acting;
+        }
+    }
+    state.SetItemsProcessed(actions);
+    state.counters["allocs/frame"] = static_cast<double>(AllocationCount() - allocationsBefore) /
+                                     static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_BattleLoopHeadless)->Unit(benchmark::kMicrosecond);
+
+} // namespace

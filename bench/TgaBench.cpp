@@ -1,0 +1,43 @@
+// Decoding the game's TGA pictures from memory, without OpenGL.
+#include "graphics/TgaImage.h"
+#include "platform/FileReader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+void DecodeFile(benchmark::State& state, const char* gamePath) {
+    const char* dir = std::getenv("VORNAK_BENCH_GAME_DIR");
+    std::string bytes;
+    if (chdir(dir ? dir : VORNAK_GAME_DIR) != 0 || !FileReader::ReadAll(gamePath, bytes)) {
+        state.SkipWithError("picture not found in the game directory");
+        return;
+    }
+    for (auto _ : state) {
+        TgaImage image;
+        std::string failure;
+        if (!TgaImage::Decode(bytes, image, failure)) {
+            state.SkipWithError(failure.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(image.pixels.get());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(bytes.size()));
+}
+
+void BM_TgaDecodeTiles(benchmark::State& state) {
+    DecodeFile(state, "images\\vntiles.tga");
+}
+BENCHMARK(BM_TgaDecodeTiles)->Unit(benchmark::kMicrosecond);
+
+void BM_TgaDecodeBackground(benchmark::State& state) {
+    DecodeFile(state, "images\\background.tga");
+}
+BENCHMARK(BM_TgaDecodeBackground)->Unit(benchmark::kMicrosecond);
+
+} // namespace

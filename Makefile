@@ -44,6 +44,12 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
 	tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# Start-up, frame cost, rules throughput and memory, measured under Xvfb (bench/run-bench.sh).
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-bench -j$(JOBS) --target vornak vornak_bench bare_window vornak_probe gamedata
+	$(TEST_ENV) $(XVFB) bench/run-bench.sh build-bench
+
 format:
 	find engine graphics sound battle rules platform tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 

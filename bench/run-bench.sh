@@ -1,0 +1,103 @@
+#!/bin/sh
+# Runs every measurement of `make bench` against one build directory and prints them
+# beside the goals. Expects an X display (run under xvfb-run).
+#
+#   bench/run-bench.sh BUILD_DIR
+set -eu
+
+build=$(cd "${1:?usage: run-bench.sh BUILD_DIR}" && pwd)
+probe="$build/bench/vornak_probe"
+bare="$build/bench/bare_window"
+game="$build/vornak"
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+export VORNAK_NO_ERROR_BOX=1
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The game appends to its run log, so it runs in copies of the generated directory. In the
+# second every fighter is the computer's, so phases step without waiting for anyone.
+cp -r "$build/game" "$work/player"
+cp -r "$build/game" "$work/computer"
+for file in "$work"/computer/NPCs/*.cfg; do
+    sed -i 's/^team = .*/team = 2/' "$file"
+done
+
+# key=value lines of one probe run, as shell assignments with a prefix.
+probe_run() {
+    prefix=$1
+    shift
+    "$probe" "$@" | sed "s/^/${prefix}_/"
+}
+
+# Best of three: the machine is shared, and interference only ever adds time.
+best() {
+    printf '%s\n' "$@" | sort -g | head -n 1
+}
+
+bare_start=""
+game_start=""
+bare_peak=""
+game_peak=""
+for run in 1 2 3; do
+    eval "$(probe_run bare --settle 1 -- "$bare")"
+    eval "$(probe_run game --dir "$work/player" --settle 1 -- "$game")"
+    bare_start="$bare_start $bare_startup_ms"
+    game_start="$game_start $game_startup_ms"
+    bare_peak="$bare_peak $bare_peak_kb"
+    game_peak="$game_peak $game_peak_kb"
+done
+bare_start=$(best $bare_start)
+game_start=$(best $game_start)
+bare_peak=$(best $bare_peak)
+game_peak=$(best $game_peak)
+
+eval "$(probe_run wait --dir "$work/player" --settle 1 --cpu 4 -- "$game")"
+eval "$(probe_run step --dir "$work/computer" --settle 1 --cpu 4 -- "$game")"
+
+"$build/bench/vornak_bench" --benchmark_min_time=0.5 --benchmark_format=console \
+    --benchmark_out="$work/bench.json" --benchmark_out_format=json
+
+# One figure out of the JSON report: the field of the named benchmark.
+figure() {
+    python3 -c '
+import json, sys
+runs = json.load(open(sys.argv[1]))["benchmarks"]
+for run in runs:
+    if run["name"].startswith(sys.argv[2]):
+        print(run[sys.argv[3]])
+        break
+' "$work/bench.json" "$1" "$2"
+}
+
+frame_us=$(figure BM_BattleFrameDrawn cpu_time)
+actions=$(figure BM_RulesHeadless items_per_second)
+loop_actions=$(figure BM_BattleLoopHeadless items_per_second)
+tga=$(figure BM_TgaDecodeBackground bytes_per_second)
+
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
+}
+verdict() {
+    awk -v value="$1" -v goal="$2" -v sense="$3" 'BEGIN {
+        met = (sense == "max") ? value <= goal : value >= goal
+        print met ? "met" : "NOT met"
+    }'
+}
+
+start_ratio=$(ratio "$game_start" "$bare_start")
+peak_ratio=$(ratio "$game_peak" "$bare_peak")
+frame_ms=$(awk -v us="$frame_us" 'BEGIN { printf "%.3f", us / 1000 }')
+actions_m=$(awk -v n="$actions" 'BEGIN { printf "%.2f", n / 1e6 }')
+loop_m=$(awk -v n="$loop_actions" 'BEGIN { printf "%.2f", n / 1e6 }')
+tga_mb=$(awk -v n="$tga" 'BEGIN { printf "%.0f", n / 1048576 }')
+
+echo
+echo "Vornak performance (load average now: $(cut -d' ' -f1 /proc/loadavg))"
+printf '  %-44s %s\n' \
+    "start-up to first drawn frame (best of 3):" "game $game_start ms, bare window $bare_start ms, ratio $start_ratio (goal <= 1.5: $(verdict "$start_ratio" 1.5 max))" \
+    "drawn battle frame, process CPU:" "$frame_ms ms (goal <= 2 ms: $(verdict "$frame_ms" 2 max))" \
+    "rules headless, fighter actions per second:" "${actions_m} M (goal >= 10 M: $(verdict "$actions_m" 10 min)); whole loop frames: ${loop_m} M" \
+    "TGA decoding (background):" "$tga_mb MiB/s" \
+    "peak resident memory (VmHWM, best of 3):" "game $game_peak kB, bare window $bare_peak kB, ratio $peak_ratio (goal <= 1.2: $(verdict "$peak_ratio" 1.2 max))" \
+    "CPU, one core, player fighter waiting:" "$wait_cpu_percent %" \
+    "CPU, one core, computer stepping phases:" "$step_cpu_percent %"

@@ -5,7 +5,10 @@
 #include <cstdlib>
 #include <string>
 
-// Small sound files made in memory for the sound tests, and the audio driver they need.
+#include <SDL_mixer.h>
+
+// Small sound files made in memory for the sound tests, the audio driver they need, and a
+// look at whether the device is open.
 namespace audio_files {
 
 inline void Append16(std::string& out, std::uint16_t value) {
@@ -57,6 +60,13 @@ inline std::string SilentMp3(int frames) {
         out += frame;
     }
     return out;
+}
+
+inline bool DeviceOpen() {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    return Mix_QuerySpec(&frequency, &format, &channels) != 0;
 }
 
 // SDL's silent driver, unless the test command already chose one.

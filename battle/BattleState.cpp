@@ -101,6 +101,8 @@ void BattleState::Update() {
     // Paced from the last phase step only: decision and flight frames run as fast as the
     // main loop once 18 ms have passed since it.
     if (Clock::Ticks() - lastTick <= kPhasePacing) {
+        // Nothing to do yet; give the core back rather than spin the main loop.
+        Clock::Nap();
         return;
     }
 

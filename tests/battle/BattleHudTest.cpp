@@ -115,15 +115,16 @@ TEST_F(BattleHud, OnlyThePanelOfTheFighterBeingAskedIsGreen) {
     battle.awaitingOrder = true;
     ASSERT_TRUE(Frame());
 
+    int greenTexts = 0;
     for (const auto& drawn : font->texts) {
         const bool beasPanel = drawn.x >= 372 && drawn.y < 64;
         SCOPED_TRACE(drawn.text);
         EXPECT_FLOAT_EQ(beasPanel ? 0.0f : 1.0f, drawn.red);
         EXPECT_FLOAT_EQ(1.0f, drawn.green);
         EXPECT_FLOAT_EQ(beasPanel ? 0.0f : 1.0f, drawn.blue);
+        greenTexts += beasPanel ? 1 : 0;
     }
-    EXPECT_EQ(5u, TextsAt(372, 8).size() + TextsAt(390, 24).size() + TextsAt(440, 24).size() +
-                      TextsAt(390, 41).size() + TextsAt(440, 41).size());
+    EXPECT_EQ(5, greenTexts) << "the name and four values";
     for (const auto& draw : engine.video->draws) {
         if (draw.sourceY == 240.0f) {
             EXPECT_FLOAT_EQ(1.0f, draw.red) << "icons stay white";

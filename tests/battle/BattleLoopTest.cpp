@@ -47,19 +47,21 @@ TEST_F(BattleLoop, DecisionFramesAreDrawnOnEveryCallOnceTheStepIsDue) {
 }
 
 // Runs one whole turn, answering every question with Hold and making everyone idle again
-// after each phase, and returns the phases in which `fighter` was asked.
+// after each phase, and returns for each watched fighter the phases in which it was asked.
 class PhaseRows : public BattleFixture {
 protected:
-    std::vector<int32_t> AskedPhases(const Fighter& watched) {
-        std::vector<int32_t> asked;
+    std::vector<std::vector<int32_t>> AskedPhases(const std::vector<const Fighter*>& watched) {
+        std::vector<std::vector<int32_t>> asked(watched.size());
         int advanced = 0;
         for (int frame = 0; frame < 100 && advanced < 12; ++frame) {
             const int32_t before = battle.phase;
             EXPECT_TRUE(Frame());
             if (battle.awaitingOrder) {
                 EXPECT_EQ(before, battle.phase) << "a phase with a question must wait";
-                if (battle.decisionQueue.front() == &watched) {
-                    asked.push_back(battle.phase);
+                for (std::size_t i = 0; i < watched.size(); ++i) {
+                    if (battle.decisionQueue.front() == watched[i]) {
+                        asked[i].push_back(battle.phase);
+                    }
                 }
                 Answer(OrderCode::Hold);
             } else if (battle.phase != before) {
@@ -76,19 +78,14 @@ protected:
     }
 };
 
-TEST_F(PhaseRows, SpeedOneIsAskedOnlyInPhaseTwelve) {
+TEST_F(PhaseRows, SpeedsOneSixAndTwelveAreAskedInTheirRowsPhases) {
     const Fighter& slow = Add("Slow", 1, 1);
-    EXPECT_EQ(std::vector<int32_t>{12}, AskedPhases(slow));
-}
-
-TEST_F(PhaseRows, SpeedSixIsAskedInEveryEvenPhase) {
     const Fighter& steady = Add("Steady", 1, 6);
-    EXPECT_EQ((std::vector<int32_t>{2, 4, 6, 8, 10, 12}), AskedPhases(steady));
-}
-
-TEST_F(PhaseRows, SpeedTwelveIsAskedInEveryPhase) {
     const Fighter& fast = Add("Fast", 1, 12);
-    EXPECT_EQ((std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), AskedPhases(fast));
+    const auto asked = AskedPhases({&slow, &steady, &fast});
+    EXPECT_EQ(std::vector<int32_t>{12}, asked[0]);
+    EXPECT_EQ((std::vector<int32_t>{2, 4, 6, 8, 10, 12}), asked[1]);
+    EXPECT_EQ((std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), asked[2]);
 }
 
 TEST_F(PhaseRows, SpeedZeroAndTheDeadAreNeverAsked) {
@@ -96,9 +93,10 @@ TEST_F(PhaseRows, SpeedZeroAndTheDeadAreNeverAsked) {
     Fighter& gone = Add("Gone", 1, 12);
     gone.dead = true;
     const Fighter& watcher = Add("Watcher", 1, 3);
-    EXPECT_EQ((std::vector<int32_t>{4, 8, 12}), AskedPhases(watcher));
-    EXPECT_TRUE(AskedPhases(still).empty());
-    EXPECT_TRUE(AskedPhases(gone).empty());
+    const auto asked = AskedPhases({&still, &gone, &watcher});
+    EXPECT_TRUE(asked[0].empty());
+    EXPECT_TRUE(asked[1].empty());
+    EXPECT_EQ((std::vector<int32_t>{4, 8, 12}), asked[2]);
 }
 
 TEST(PhaseTableRows, EachSpeedActsInThatManyPhasesAlwaysIncludingTheLast) {

@@ -1,4 +1,4 @@
-// The loop together with the real rules: who decides, and what a dispatched phase does.
+// The loop together with the real rules: who decides, and a blow's marker holding a phase.
 #include "graphics/MainInterface.h"
 #include "rules/CombatLog.h"
 #include "tests/battle/BattleFixture.h"
@@ -8,28 +8,6 @@
 namespace {
 
 using BattleWithRules = BattleFixture;
-
-TEST_F(BattleWithRules, AWalkerOfSpeedSixStepsOnlyInTheEvenPhases) {
-    Fighter& walker = Add("Walker", 1, 6, 40.0f, 100.0f);
-    walker.order = OrderCode::Move;
-    walker.destX = 200.0f;
-    walker.destY = 100.0f;
-    walker.stepX = 1.0f;
-    walker.stepY = 0.0f;
-
-    std::vector<int32_t> steppedIn;
-    for (int turnStep = 0; turnStep < 12; ++turnStep) {
-        const int32_t phase = battle.phase;
-        const float before = walker.x;
-        ASSERT_TRUE(Frame());
-        ASSERT_FALSE(battle.awaitingOrder) << "a walker is never asked";
-        if (walker.x != before) {
-            steppedIn.push_back(phase);
-        }
-    }
-    EXPECT_EQ((std::vector<int32_t>{2, 4, 6, 8, 10, 12}), steppedIn);
-    EXPECT_FLOAT_EQ(46.0f, walker.x);
-}
 
 TEST_F(BattleWithRules, TheComputerAnswersInTheFrameItIsAsked) {
     Fighter& ann = Add("Ann", 1, 3, 100.0f, 100.0f);

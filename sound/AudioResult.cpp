@@ -11,6 +11,7 @@ const char* const kTexts[AudioResultCount] = {
     "A sound was used that does not exist.",
     "The sound file could not be found.",
     "The sound file is not in a format that can be played.",
+    "The sound file is damaged.",
     "Every mixing channel is busy.",
     "The sound could not be started.",
 };

@@ -12,6 +12,7 @@ enum AudioResult : int {
     AudioNullHandle,
     AudioFileNotFound,
     AudioFormatUnknown, // the file exists but could not be decoded
+    AudioFileDamaged,   // a part of the file claims more bytes than the file holds
     AudioNoFreeChannel,
     AudioPlayFailed,
     AudioResultCount

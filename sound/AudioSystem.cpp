@@ -23,6 +23,32 @@ bool FileOpens(const std::string& path) {
     return true;
 }
 
+// SDL allocates each chunk of a WAV file at the size the file claims before it reads it,
+// so a damaged length asks for up to 4 GB. Walks the chunk headers of a RIFF file and says
+// whether each fits inside the file; other formats pass. Leaves the file at its start.
+bool RiffChunksFit(SDL_RWops* file) {
+    const int size = SDL_RWseek(file, 0, RW_SEEK_END);
+    SDL_RWseek(file, 0, RW_SEEK_SET);
+    Uint8 header[12];
+    if (size < 12 || SDL_RWread(file, header, sizeof header, 1) != 1 ||
+        SDL_memcmp(header, "RIFF", 4) != 0) {
+        SDL_RWseek(file, 0, RW_SEEK_SET);
+        return true;
+    }
+    bool fits = true;
+    long offset = 12;
+    while (fits && offset + 8 <= size) {
+        SDL_RWseek(file, offset + 4, RW_SEEK_SET);
+        const Uint32 length = SDL_ReadLE32(file);
+        fits = static_cast<long>(length) <= size - offset - 8;
+        offset += 8 + static_cast<long>(length) + (length & 1); // chunks are padded to even
+    }
+    // A piece of a header at the end would be read with a length from beyond the file.
+    fits = fits && !(offset < size && size - offset < 8);
+    SDL_RWseek(file, 0, RW_SEEK_SET);
+    return fits;
+}
+
 } // namespace
 
 AudioSystem::AudioSystem() = default;
@@ -66,6 +92,10 @@ AudioResult AudioSystem::CreateSample(const std::string& path, AudioSample** sam
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     if (!file) {
         return AudioFileNotFound;
+    }
+    if (!RiffChunksFit(file)) {
+        SDL_RWclose(file);
+        return AudioFileDamaged;
     }
     Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1); // closes the file, loaded or not
     if (!chunk) {

@@ -53,8 +53,15 @@ TEST_F(AudioSystemTest, FailedStartLeavesNothingRunning) {
 }
 
 TEST_F(AudioSystemTest, CreatingTellsMissingFromUndecodableFiles) {
-    dir.Write("noise.wav", "RIFF but not really a wave file at all");
+    dir.Write("noise.wav", "this is not a sound file at all");
     dir.Write("empty.wav", "");
+    std::string huge = Wave(50);
+    huge.replace(40, 4, "\xff\xff\xff\x7f"); // the data chunk claims 2 GB
+    dir.Write("huge.wav", huge);
+    dir.Write("cut.wav", "RIFF....WAVEjunk"); // a header cut off after its name
+    std::string padded = Wave(50) + "LIST";   // an extra chunk after the sound is harmless
+    padded += std::string("\x03\0\0\0abc\0", 8);
+    dir.Write("padded.wav", padded);
     AudioSystem audio;
     ASSERT_EQ(audio.Init(4), AudioOk);
 
@@ -64,10 +71,14 @@ TEST_F(AudioSystemTest, CreatingTellsMissingFromUndecodableFiles) {
     EXPECT_EQ(audio.CreateSample("noise.wav", &sample), AudioFormatUnknown);
     EXPECT_EQ(audio.CreateSample("empty.wav", &sample), AudioFormatUnknown);
     EXPECT_EQ(audio.CreateSample(".", &sample), AudioFormatUnknown); // a folder
+    // Refused before SDL would allocate what the damaged length claims.
+    EXPECT_EQ(audio.CreateSample("huge.wav", &sample), AudioFileDamaged);
+    EXPECT_EQ(audio.CreateSample("cut.wav", &sample), AudioFileDamaged);
     AudioStream* stream = nullptr;
     EXPECT_EQ(audio.CreateStream("absent.mp3", &stream), AudioFileNotFound);
     EXPECT_EQ(audio.SampleCount() + audio.StreamCount(), 0u);
     EXPECT_EQ(audio.PlaySample(nullptr, nullptr), AudioNullHandle);
+    EXPECT_EQ(audio.CreateSample("padded.wav", &sample), AudioOk);
 }
 
 TEST_F(AudioSystemTest, SamplesTakeFreeChannelsUntilNoneIsLeft) {

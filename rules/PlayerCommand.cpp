@@ -2,6 +2,7 @@
 
 #include "battle/BattleState.h"
 #include "battle/PhaseTable.h"
+#include "battle/Truncate.h"
 #include "engine/InputSystem.h"
 #include "graphics/Font.h"
 #include "graphics/MainInterface.h"
@@ -10,7 +11,6 @@
 #include "rules/Orders.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -20,20 +20,6 @@ constexpr int32_t kFieldFirst = 8; // the battlefield under the pointer, inclusi
 constexpr int32_t kFieldLast = 263;
 constexpr float kDestinationFirst = 8.0f;
 constexpr float kDestinationLast = 248.0f;
-
-// Toward zero, kept inside int32 so a fighter placed absurdly far away cannot overflow.
-int32_t Truncate(float value) {
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value <= -2147483648.0f) {
-        return INT32_MIN;
-    }
-    if (value >= 2147483648.0f) {
-        return INT32_MAX;
-    }
-    return static_cast<int32_t>(value);
-}
 
 // Rises from 0 to 1 and back once a second.
 float Pulse() {
@@ -46,8 +32,9 @@ float Pulse() {
 
 void DrawRing(const BattleState& battle, const Fighter& fighter, float red, float green, float blue,
               float alpha) {
-    gVideo->DrawSpriteRegion(battle.tiles, 0.0f, 32.0f, 32.0f, 32.0f, Truncate(fighter.x - 8.0f),
-                             Truncate(fighter.y - 8.0f), red, green, blue, alpha);
+    gVideo->DrawSpriteRegion(battle.tiles, 0.0f, 32.0f, 32.0f, 32.0f,
+                             TruncateToInt(fighter.x - 8.0f), TruncateToInt(fighter.y - 8.0f), red,
+                             green, blue, alpha);
 }
 
 bool PointerOnField() {

@@ -8,8 +8,7 @@
 
 namespace {
 
-// CD-rate stereo with a buffer of about 23 ms: short enough that a hit is heard with the
-// frame it happens in.
+// CD-rate stereo with a buffer of about 23 ms, short enough that a hit is heard at once.
 const int kFrequency = 44100;
 const int kOutputChannels = 2;
 const int kBufferSamples = 1024;

@@ -19,6 +19,20 @@ int32_t WholeNumber(const SettingsTable& settings, const char* key) {
     return TruncateToInt(Lookup(settings, key).number);
 }
 
+// Refuses a value that `valid` rejects (NaN and infinity among them) with a message that
+// names the file, for whoever wrote it.
+float Checked(const SettingsTable& settings, const char* key, const char* what,
+              bool (*valid)(float), const char* range, const std::string& path) {
+    const float number = Lookup(settings, key).number;
+    if (!valid(number)) {
+        char value[32];
+        std::snprintf(value, sizeof value, "%g", static_cast<double>(number));
+        throw GameError(std::string("Bad ") + what + " " + value + " in " + path + " (must be " +
+                        range + ")");
+    }
+    return number;
+}
+
 } // namespace
 
 void Fighter::Init(std::string path) {
@@ -26,13 +40,9 @@ void Fighter::Init(std::string path) {
 
     // The speed picks a row of the phase table; one without a row is refused here rather
     // than read outside the table later.
-    const float speedNumber = Lookup(settings, "speed").number;
-    if (!(speedNumber > -1.0f && speedNumber < 13.0f)) {
-        char value[32];
-        std::snprintf(value, sizeof value, "%g", static_cast<double>(speedNumber));
-        throw GameError("Bad speed " + std::string(value) + " in " + path + " (must be 0 to 12)");
-    }
-    speed = TruncateToInt(speedNumber);
+    speed = TruncateToInt(Checked(
+        settings, "speed", "speed", [](float v) { return v > -1.0f && v < 13.0f; }, "0 to 12",
+        path));
 
     // Limited so that three times it still fits.
     health = TruncateToInt(Lookup(settings, "health").number, INT32_MIN / 3, INT32_MAX / 3);
@@ -43,8 +53,11 @@ void Fighter::Init(std::string path) {
     name = Lookup(settings, "name").text;
     countdown = 0;
     countdownStart = 0;
-    x = Lookup(settings, "posx").number;
-    y = Lookup(settings, "posy").number;
+    // Far beyond the window a marker at 2 pixels a frame would take hours to arrive (or,
+    // at infinity, never), and the battle waits for every marker.
+    const auto onScreenish = [](float v) { return v >= -1000.0f && v <= 1000.0f; };
+    x = Checked(settings, "posx", "position", onScreenish, "-1000 to 1000", path);
+    y = Checked(settings, "posy", "position", onScreenish, "-1000 to 1000", path);
     team = WholeNumber(settings, "team");
     destX = -1.0f;
     destY = -1.0f;

@@ -132,14 +132,26 @@ TEST_F(FighterFile, ASpeedWithoutAPhaseRowStopsTheStart) {
 TEST_F(FighterFile, HugeNumbersStopAtTheEndsOfTheRange) {
     const Fighter fighter = Load("health = 99999999999999999999\n"
                                  "meleeskill = 99999999999999999999\n"
-                                 "team = -99999999999999999999\n"
-                                 "posx = 99999999999999999999\n");
+                                 "team = -99999999999999999999\n");
     EXPECT_EQ(INT32_MAX / 3, fighter.health);
     EXPECT_EQ(INT32_MAX / 3 * 3, fighter.hitPoints) << "three times it must still fit";
     EXPECT_EQ(fighter.hitPoints, fighter.maxHitPoints);
     EXPECT_EQ(INT32_MAX, fighter.meleeSkill);
     EXPECT_EQ(INT32_MIN, fighter.team);
-    EXPECT_FLOAT_EQ(1e20f, fighter.x);
+}
+
+// A marker flies 2 pixels a frame and the battle waits for it, so a fighter far off the
+// window (or at infinity, which 400 digits read as) would stop the battle for good.
+TEST_F(FighterFile, PositionsFarOffTheWindowAreRefused) {
+    EXPECT_EQ("Bad position 1e+20 in NPCs\\fighter3.cfg (must be -1000 to 1000)",
+              LoadError("speed = 1\nposx = 99999999999999999999\n"));
+    EXPECT_EQ("Bad position -1001 in NPCs\\fighter3.cfg (must be -1000 to 1000)",
+              LoadError("speed = 1\nposx = 5\nposy = -1001\n"));
+    EXPECT_EQ("Bad position inf in NPCs\\fighter3.cfg (must be -1000 to 1000)",
+              LoadError("speed = 1\nposx = " + std::string(400, '9') + "\n"));
+    const Fighter edge = Load("posx = -1000\nposy = 1000\n");
+    EXPECT_FLOAT_EQ(-1000.0f, edge.x);
+    EXPECT_FLOAT_EQ(1000.0f, edge.y);
 }
 
 TEST_F(FighterFile, AMissingFileStopsTheStartWithItsName) {

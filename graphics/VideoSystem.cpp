@@ -40,11 +40,18 @@ void VideoSystem::Init(std::string) {
 
     // A missing key reads as 0 and SDL decides what to make of it.
     SettingsTable& settings = gKernel->settings;
-    width = static_cast<int32_t>(settings["h_res"].number);
-    height = static_cast<int32_t>(settings["v_res"].number);
-    depth = static_cast<int32_t>(settings["bpp"].number);
+    // A plain cast of a number beyond the int range ("h_res = 1e20") is undefined.
+    width = WholePixels(settings["h_res"].number);
+    height = WholePixels(settings["v_res"].number);
+    depth = WholePixels(settings["bpp"].number);
     fullScreen = settings["full_screen"].number != 0.0f;
     useOpenGL = settings["use_opengl"].number != 0.0f;
+    // X keeps window sizes in 16 bits: a bigger one wraps, and one that wraps to 0 ends
+    // the program from inside Xlib. Refuse it in SDL's own words for a bad size.
+    constexpr int32_t kLargestSide = 65535;
+    if (width > kLargestSide || height > kLargestSide) {
+        throw GameError("Invalid width or height");
+    }
 
     if (!useOpenGL) {
         screen = SDL_SetVideoMode(width, height, depth, fullScreen ? SDL_FULLSCREEN : 0);

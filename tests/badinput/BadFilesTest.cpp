@@ -214,6 +214,9 @@ std::vector<Row> Rows() {
         // SDL's own words for a size it cannot make a window of.
         {"SettingsHugeWidth", Line(kSettings, "h_res", "h_res = 99999999999999999999"),
          "Invalid width or height"},
+        {"SettingsWidthWrapsToZero", Line(kSettings, "h_res", "h_res = 65536"),
+         "Invalid width or height"},
+        {"SettingsHugeDepth", Line(kSettings, "bpp", "bpp = 1e30"), ""},
         {"SettingsNegativeHeight", Line(kSettings, "v_res", "v_res = -480"),
          "Invalid width or height"},
         {"SettingsEmpty", Contents(kSettings, ""), ""},

@@ -82,6 +82,10 @@ private:
     const TempDir& dir_;
 };
 
+constexpr int kAnySize = -1;
+// A side given as 0 in the settings: SDL takes the screen's.
+constexpr int kScreenSize = -2;
+
 using Breakage = std::function<void(const GameFiles&)>;
 
 struct Row {
@@ -89,6 +93,9 @@ struct Row {
     Breakage breakIt;
     // The error text the program reports; empty when the game must keep running.
     std::string error;
+    // The window the game opens: kAnySize, kScreenSize, or pixels.
+    int windowWidth = kAnySize;
+    int windowHeight = kAnySize;
 };
 
 std::ostream& operator<<(std::ostream& out, const Row& row) {
@@ -196,10 +203,11 @@ std::vector<Row> Rows() {
 
         // One character is dropped on each side of '=': the key read is "bp", and a missing
         // bpp lets SDL use the screen's depth.
-        {"SettingsBppWithoutBlanks", Line(kSettings, "bpp", "bpp=32"), ""},
+        {"SettingsBppWithoutBlanks", Line(kSettings, "bpp", "bpp=32"), "", 640, 480},
         {"SettingsLineStartingWithEquals", Appended(kSettings, "= 5\n"), ""},
         {"SettingsEmptyValue", Appended(kSettings, "x = \n"), ""},
         {"SettingsLineEndingInEquals", Appended(kSettings, "extra =\n"), ""},
+        {"SettingsWidthEndingInEquals", Line(kSettings, "h_res", "h_res ="), "", kScreenSize, 480},
         {"SettingsNoNewlineAtEnd", Appended(kSettings, "last = 1"), ""},
         {"SettingsCrlf",
          [](const GameFiles& files) {
@@ -217,10 +225,15 @@ std::vector<Row> Rows() {
         {"SettingsWidthWrapsToZero", Line(kSettings, "h_res", "h_res = 65536"),
          "Invalid width or height"},
         {"SettingsHugeDepth", Line(kSettings, "bpp", "bpp = 1e30"), ""},
+        {"SettingsOddDepth", Line(kSettings, "bpp", "bpp = 7"),
+         "Invalid bits per pixel (range is {8...32})"},
+        // Without OpenGL nothing is drawn, but the battle runs and closes like any other.
+        {"SettingsNoOpenGL", Line(kSettings, "use_opengl", "use_opengl = 0"), "", 640, 480},
+        {"SettingsFullScreen", Line(kSettings, "full_screen", "full_screen = 1"), ""},
         {"SettingsNegativeHeight", Line(kSettings, "v_res", "v_res = -480"),
          "Invalid width or height"},
-        {"SettingsEmpty", Contents(kSettings, ""), ""},
-        {"SettingsBinary", Contents(kSettings, kBinary), ""},
+        {"SettingsEmpty", Contents(kSettings, ""), "", kScreenSize, kScreenSize},
+        {"SettingsBinary", Contents(kSettings, kBinary), "", kScreenSize, kScreenSize},
 
         {"FighterMissingSpeed", Line(kFighter3, "speed", ""), ""},
         {"FighterMissingName", Line(kFighter3, "name", ""), ""},
@@ -276,6 +289,17 @@ TEST_P(BadFile, EndsInItsMessageOrKeepsRunning) {
 
     const unsigned long window = x11.FindWindow("Vornak", game.Pid(), 30.0);
     ASSERT_NE(window, 0u) << "no window; the game said: " << game.StandardError();
+    if (row.windowWidth != kAnySize) {
+        Display* display = XOpenDisplay(nullptr);
+        ASSERT_NE(display, nullptr);
+        const int screenWidth = DisplayWidth(display, DefaultScreen(display));
+        const int screenHeight = DisplayHeight(display, DefaultScreen(display));
+        XCloseDisplay(display);
+        int width = 0, height = 0;
+        ASSERT_TRUE(x11.Size(window, width, height));
+        EXPECT_EQ(width, row.windowWidth == kScreenSize ? screenWidth : row.windowWidth);
+        EXPECT_EQ(height, row.windowHeight == kScreenSize ? screenHeight : row.windowHeight);
+    }
     // Let the battle draw and step with the broken file before it is closed.
     EXPECT_FALSE(game.Wait(1.5)) << game.StandardError();
     x11.RequestClose(window);

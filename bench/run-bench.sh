@@ -17,9 +17,15 @@ trap 'rm -rf "$work"' EXIT
 # The game appends to its run log, so it runs in copies of the generated directory. In the
 # second every fighter is the computer's, so phases step without waiting for anyone.
 cp -r "$build/game" "$work/player"
+# In the third nobody acts at all (speed 0): phases step every 18 ms and nothing else
+# happens, so the loop spends its time in the pacing test between them.
 cp -r "$build/game" "$work/computer"
+cp -r "$build/game" "$work/idle"
 for file in "$work"/computer/NPCs/*.cfg; do
     sed -i 's/^team = .*/team = 2/' "$file"
+done
+for file in "$work"/idle/NPCs/*.cfg; do
+    sed -i 's/^team = .*/team = 2/; s/^speed = .*/speed = 0/' "$file"
 done
 
 # key=value lines of one probe run, as shell assignments with a prefix.
@@ -53,6 +59,7 @@ game_peak=$(best $game_peak)
 
 eval "$(probe_run wait --dir "$work/player" --settle 1 --cpu 4 -- "$game")"
 eval "$(probe_run step --dir "$work/computer" --settle 1 --cpu 4 -- "$game")"
+eval "$(probe_run idle --dir "$work/idle" --settle 1 --cpu 4 -- "$game")"
 
 "$build/bench/vornak_bench" --benchmark_min_time=0.5 --benchmark_format=console \
     --benchmark_out="$work/bench.json" --benchmark_out_format=json
@@ -100,4 +107,5 @@ printf '  %-44s %s\n' \
     "TGA decoding (background):" "$tga_mb MiB/s" \
     "peak resident memory (VmHWM, best of 3):" "game $game_peak kB, bare window $bare_peak kB, ratio $peak_ratio (goal <= 1.2: $(verdict "$peak_ratio" 1.2 max))" \
     "CPU, one core, player fighter waiting:" "$wait_cpu_percent %" \
-    "CPU, one core, computer stepping phases:" "$step_cpu_percent %"
+    "CPU, one core, computer stepping phases:" "$step_cpu_percent %" \
+    "CPU, one core, phases stepping, nobody acts:" "$idle_cpu_percent %"

@@ -7,6 +7,7 @@
 // Prints key=value lines: startup_ms, mapped_ms, peak_kb, cpu_percent.
 #include "bench/ProcessStats.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -51,6 +52,30 @@ std::set<Window> TopLevelWindows(Display* display) {
         XFree(children);
     }
     return windows;
+}
+
+// False only when the window names another process as its owner; windows that name none
+// are taken as the child's, since nothing else should be opening windows meanwhile.
+bool MayBelongTo(Display* display, Window window, pid_t child) {
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
+    if (pidAtom == None) {
+        return true;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    bool mine = true;
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format,
+                           &count, &after, &data) == Success &&
+        data) {
+        if (type == XA_CARDINAL && format == 32 && count == 1) {
+            mine = static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == child;
+        }
+        XFree(data);
+    }
+    return mine;
 }
 
 // True when `window` is on screen and shows a pixel that is not black.
@@ -161,7 +186,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         for (Window window : TopLevelWindows(display)) {
-            if (before.count(window)) {
+            if (before.count(window) || !MayBelongTo(display, window, child)) {
                 continue;
             }
             bool mapped = false;

@@ -136,6 +136,27 @@ void X11Session::Click(unsigned long window, int x, int y) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }
 
+double X11Session::Brightness(unsigned long window, int x, int y, int width, int height) {
+    if (!display_) {
+        return -1.0;
+    }
+    XImage* image = XGetImage(display_, window, x, y, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (!image) {
+        return -1.0;
+    }
+    double total = 0.0;
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const unsigned long pixel = XGetPixel(image, column, row);
+            total +=
+                static_cast<double>((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff);
+        }
+    }
+    XDestroyImage(image);
+    return total / (3.0 * width * height);
+}
+
 bool X11Session::Screenshot(unsigned long window, const std::string& pngPath) {
     return std::system(("/usr/bin/import -window " + std::to_string(window) + " " + pngPath +
                         " >/dev/null 2>&1")

@@ -25,6 +25,8 @@ public:
     void Press();
     void Release();
     void Click(unsigned long window, int x, int y);
+    // Mean of red, green and blue (0 to 255) over a rectangle of the window; -1 on failure.
+    double Brightness(unsigned long window, int x, int y, int width, int height);
     // Saves the window's contents as a PNG picture.
     bool Screenshot(unsigned long window, const std::string& pngPath);
 

@@ -105,7 +105,7 @@ printf '  %-44s %s\n' \
     "drawn battle frame, process CPU:" "$frame_ms ms (goal <= 2 ms: $(verdict "$frame_ms" 2 max))" \
     "rules headless, fighter actions per second:" "${actions_m} M (goal >= 10 M: $(verdict "$actions_m" 10 min)); whole loop frames: ${loop_m} M" \
     "TGA decoding (background):" "$tga_mb MiB/s" \
-    "peak resident memory (VmHWM, best of 3):" "game $game_peak kB, bare window $bare_peak kB, ratio $peak_ratio (goal <= 1.2: $(verdict "$peak_ratio" 1.2 max))" \
+    "peak resident memory (VmHWM, lowest of 5):" "game $game_peak kB, bare window $bare_peak kB, ratio $peak_ratio (goal <= 1.2: $(verdict "$peak_ratio" 1.2 max))" \
     "CPU, one core, player fighter waiting:" "$wait_cpu_percent %" \
     "CPU, one core, computer stepping phases:" "$step_cpu_percent %" \
     "CPU, one core, phases stepping, nobody acts:" "$idle_cpu_percent %"

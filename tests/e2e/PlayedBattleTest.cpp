@@ -53,6 +53,17 @@ void ClickButton(X11Session& x11, unsigned long window, const Button& button) {
     x11.Click(window, button.x + button.width / 2, button.y + button.height / 2);
 }
 
+// The real game started in `dir`, with its window found.
+struct RunningGame {
+    explicit RunningGame(const TempDir& dir) : game(dir.path(), kQuiet) {
+        window = x11.Connected() ? x11.FindWindow("Vornak", game.Pid(), 20.0) : 0;
+        Sleep(500); // the first frames
+    }
+    X11Session x11;
+    GameProcess game;
+    unsigned long window = 0;
+};
+
 // The message log's rectangle under the battlefield: black until a line is written.
 double LogBrightness(X11Session& x11, unsigned long window) {
     return x11.Brightness(window, 9, 271, 300, 100);
@@ -76,12 +87,11 @@ TEST(PlayedBattle, ThePlayersArchersShootTheEnemyDownThroughTheButtons) {
     const std::map<int, Button> buttons = ReadButtons(dir.path() + "/data/maininterface.txt");
     ASSERT_EQ(buttons.count(6), 1u) << "no Shoot until dead button in the layout";
 
-    X11Session x11;
-    ASSERT_TRUE(x11.Connected());
-    GameProcess game(dir.path(), kQuiet);
-    const unsigned long window = x11.FindWindow("Vornak", game.Pid(), 20.0);
+    RunningGame running(dir);
+    X11Session& x11 = running.x11;
+    GameProcess& game = running.game;
+    const unsigned long window = running.window;
     ASSERT_NE(window, 0u) << game.StandardError();
-    Sleep(500);
 
     double aliveBrightness[4];
     for (int i = 0; i < 4; ++i) {
@@ -131,12 +141,11 @@ TEST(PlayedBattle, ScreenshotOfTheOpeningMoves) {
     const std::map<int, Button> buttons = ReadButtons(dir.path() + "/data/maininterface.txt");
     ASSERT_EQ(buttons.size(), 7u);
 
-    X11Session x11;
-    ASSERT_TRUE(x11.Connected());
-    GameProcess game(dir.path(), kQuiet);
-    const unsigned long window = x11.FindWindow("Vornak", game.Pid(), 20.0);
+    RunningGame running(dir);
+    X11Session& x11 = running.x11;
+    GameProcess& game = running.game;
+    const unsigned long window = running.window;
     ASSERT_NE(window, 0u) << game.StandardError();
-    Sleep(500);
 
     // Each player fighter, as it is asked, shoots at the enemy across from it.
     const int enemies[4][2] = {{208, 56}, {192, 112}, {224, 168}, {200, 208}};
@@ -176,12 +185,11 @@ TEST(PlayedBattle, AComputerOnlyBattleRunsToTheEndWithoutInput) {
     for (int i = 0; i < 8; ++i) {
         WriteFighter(dir, i + 1, std::string("Bot") + char('A' + i), 2, 12, 2, 2, 9, x[i], y[i]);
     }
-    X11Session x11;
-    ASSERT_TRUE(x11.Connected());
-    GameProcess game(dir.path(), kQuiet);
-    const unsigned long window = x11.FindWindow("Vornak", game.Pid(), 20.0);
+    RunningGame running(dir);
+    X11Session& x11 = running.x11;
+    GameProcess& game = running.game;
+    const unsigned long window = running.window;
     ASSERT_NE(window, 0u) << game.StandardError();
-    Sleep(300);
     double alive[4];
     for (int i = 0; i < 4; ++i) {
         alive[i] = x11.Brightness(window, x[i], y[i], 16, 16);

@@ -16,34 +16,14 @@ Texture RecordingVideo::LoadTGA(std::string path) {
 
 void RecordingVideo::DrawSprite(const Texture& texture, int32_t x, int32_t y, float red,
                                 float green, float blue, float alpha) {
-    Draw draw;
-    draw.texture = texture.id;
-    draw.sourceWidth = texture.width;
-    draw.sourceHeight = texture.height;
-    draw.x = x;
-    draw.y = y;
-    draw.red = red;
-    draw.green = green;
-    draw.blue = blue;
-    draw.alpha = alpha;
-    draws.push_back(draw);
+    // A whole texture is recorded as the region that covers all of it.
+    draws.push_back(
+        {false, texture.id, 0, 0, texture.width, texture.height, x, y, red, green, blue, alpha});
 }
 
 void RecordingVideo::DrawSpriteRegion(const Texture& texture, float sourceX, float sourceY,
                                       float sourceWidth, float sourceHeight, int32_t x, int32_t y,
                                       float red, float green, float blue, float alpha) {
-    Draw draw;
-    draw.region = true;
-    draw.texture = texture.id;
-    draw.sourceX = sourceX;
-    draw.sourceY = sourceY;
-    draw.sourceWidth = sourceWidth;
-    draw.sourceHeight = sourceHeight;
-    draw.x = x;
-    draw.y = y;
-    draw.red = red;
-    draw.green = green;
-    draw.blue = blue;
-    draw.alpha = alpha;
-    draws.push_back(draw);
+    draws.push_back({true, texture.id, sourceX, sourceY, sourceWidth, sourceHeight, x, y, red,
+                     green, blue, alpha});
 }

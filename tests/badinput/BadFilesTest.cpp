@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -23,30 +24,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Windows come and go while the tests look for them (a failing game's, the error box);
-// Xlib's default answer to asking about a window that just went is to end this process.
-int IgnoreXError(Display*, XErrorEvent*) {
-    return 0;
-}
-
-class ForgivingXErrors : public testing::Environment {
-public:
-    void SetUp() override { XSetErrorHandler(IgnoreXError); }
-};
-
-const testing::Environment* const kForgivingXErrors =
-    testing::AddGlobalTestEnvironment(new ForgivingXErrors);
-
-// In an ASan build the game's own leaks are still reported; the libraries' are not ours.
-const std::string kLeakRules =
-    "LSAN_OPTIONS=suppressions=" VORNAK_SOURCE_DIR "/tests/badinput/lsan.supp:print_suppressions=0";
-const std::vector<std::string> kQuiet = {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1",
-                                         kLeakRules};
-// Once the battle has drawn, the GL driver holds allocations that it never frees, and it is
-// unloaded before the leak check can name it. Running games are leak-checked under
-// valgrind instead (tests/valgrind), which can.
-const std::vector<std::string> kQuietDrawing = {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1",
-                                                "ASAN_OPTIONS=detect_leaks=0"};
+const std::vector<std::string> kQuiet = GameProcess::Quiet();
+const std::vector<std::string> kQuietDrawing = GameProcess::QuietDrawing();
 
 // The copied game directory, seen through the game's own names ("NPCs\fighter3.cfg").
 class GameFiles {
@@ -325,7 +304,9 @@ TEST(ErrorBox, ShowsTheMessageUntilDismissedThenExitsWithZero) {
     TempDir dir;
     X11Session x11;
     ASSERT_TRUE(x11.Connected()) << "needs an X display";
-    GameProcess game(dir.path(), {"SDL_AUDIODRIVER=dummy", kLeakRules});
+    std::vector<std::string> withBox = kQuiet;
+    withBox.erase(std::find(withBox.begin(), withBox.end(), "VORNAK_NO_ERROR_BOX=1"));
+    GameProcess game(dir.path(), withBox);
     const unsigned long box = x11.FindWindow("Vornak", game.Pid(), 30.0);
     ASSERT_NE(box, 0u) << "no box appeared";
     EXPECT_FALSE(game.Wait(0.5)) << "the program ended while its box was up";

@@ -16,7 +16,7 @@
 // its buttons and on the enemies it shows.
 namespace {
 
-const std::vector<std::string> kQuiet = {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1"};
+const std::vector<std::string> kQuiet = GameProcess::QuietDrawing();
 
 struct Button {
     int x = 0, y = 0, width = 0, height = 0;

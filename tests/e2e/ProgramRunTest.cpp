@@ -9,8 +9,6 @@
 
 namespace {
 
-const std::vector<std::string> kQuiet = {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1"};
-
 int CountLines(const std::string& text, const std::string& needle) {
     int count = 0;
     for (std::size_t at = text.find(needle); at != std::string::npos;
@@ -25,7 +23,7 @@ int CountLines(const std::string& text, const std::string& needle) {
 TEST(ProgramRun, WithoutSettingsItSaysSoAndOpensNoWindow) {
     TempDir dir;
     X11Session x11;
-    GameProcess game(dir.path(), kQuiet);
+    GameProcess game(dir.path(), GameProcess::Quiet());
     ASSERT_TRUE(game.Wait(20.0));
     EXPECT_EQ(game.ExitCode(), 0);
     EXPECT_EQ(game.StandardError(), "Could not open Data\\engine.cfg\n");
@@ -41,7 +39,7 @@ TEST(ProgramRun, OpensTheWindowClosesCleanlyAndAppendsTheRunLog) {
     ASSERT_TRUE(x11.Connected()) << "needs an X display";
 
     for (int run = 1; run <= 2; ++run) {
-        GameProcess game(dir.path(), kQuiet);
+        GameProcess game(dir.path(), GameProcess::QuietDrawing());
         const unsigned long window = x11.FindWindow("Vornak", game.Pid(), 20.0);
         ASSERT_NE(window, 0u) << game.StandardError();
         int width = 0, height = 0;

@@ -11,6 +11,16 @@
 #include <sstream>
 #include <thread>
 
+std::vector<std::string> GameProcess::Quiet() {
+    return {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1",
+            "LSAN_OPTIONS=suppressions=" VORNAK_SOURCE_DIR
+            "/tests/support/lsan.supp:print_suppressions=0"};
+}
+
+std::vector<std::string> GameProcess::QuietDrawing() {
+    return {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1", "ASAN_OPTIONS=detect_leaks=0"};
+}
+
 GameProcess::GameProcess(const std::string& workingDirectory,
                          std::vector<std::string> environment) {
     char pattern[] = "/tmp/vornak-stderr-XXXXXX";

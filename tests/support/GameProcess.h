@@ -7,6 +7,13 @@
 // captured, and makes sure it never outlives the test.
 class GameProcess {
 public:
+    // Extra environments for a test run: no sound device and no error box. `Quiet` keeps
+    // an ASan build's leak check on the game's own code (the X and GL libraries' leaks are
+    // suppressed); `QuietDrawing` turns it off for runs that draw, because the GL driver is
+    // unloaded before the check can name its allocations (valgrind covers those runs).
+    static std::vector<std::string> Quiet();
+    static std::vector<std::string> QuietDrawing();
+
     // Starts the game; `environment` entries ("NAME=value") are added to ours.
     GameProcess(const std::string& workingDirectory, std::vector<std::string> environment = {});
     ~GameProcess();

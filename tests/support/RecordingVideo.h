@@ -19,8 +19,8 @@ public:
     };
 
     std::vector<Draw> draws;
-    std::vector<std::string> loaded;            // LoadTGA paths, in order
-    std::map<std::string, Texture> sizes;       // size per path; 256 x 256 otherwise
+    std::vector<std::string> loaded;      // LoadTGA paths, in order
+    std::map<std::string, Texture> sizes; // size per path; 256 x 256 otherwise
     int clears = 0;
     int frames = 0;
 

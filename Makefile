@@ -6,7 +6,7 @@ JOBS := $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 TEST_ENV := SDL_AUDIODRIVER=dummy
 
-.PHONY: deps build play test test-fast asan bench fuzz format clean
+.PHONY: deps build play test test-fast bench fuzz format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -54,4 +54,4 @@ format:
 	find engine graphics sound battle rules platform tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench

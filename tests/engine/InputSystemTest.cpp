@@ -23,30 +23,10 @@ SDL_Event Button(Uint8 type, Uint8 button) {
 
 } // namespace
 
-TEST(InputSystem, MapsMouseEventsToState) {
+TEST(InputSystem, MapsMouseEventsToStateAndIgnoresTheRest) {
     InputSystem input;
     input.Init("Data\\engine.cfg");
-    EXPECT_FALSE(input.leftButton);
-    EXPECT_FALSE(input.rightButton);
-
-    input.HandleEvent(Motion(310, 436));
-    EXPECT_EQ(input.mouseX, 310);
-    EXPECT_EQ(input.mouseY, 436);
-
-    input.HandleEvent(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
-    input.HandleEvent(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
-    EXPECT_TRUE(input.leftButton);
-    EXPECT_TRUE(input.rightButton);
-    input.HandleEvent(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
-    EXPECT_TRUE(input.leftButton);
-    EXPECT_FALSE(input.rightButton);
-    input.HandleEvent(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
-    EXPECT_FALSE(input.leftButton);
-}
-
-TEST(InputSystem, MiddleButtonWheelAndKeysChangeNothing) {
-    InputSystem input;
-    input.Init("");
+    // The middle button, the wheel and keys (Escape included) change nothing.
     for (Uint8 button :
          {Uint8(SDL_BUTTON_MIDDLE), Uint8(SDL_BUTTON_WHEELUP), Uint8(SDL_BUTTON_WHEELDOWN)}) {
         input.HandleEvent(Button(SDL_MOUSEBUTTONDOWN, button));
@@ -57,7 +37,18 @@ TEST(InputSystem, MiddleButtonWheelAndKeysChangeNothing) {
     input.HandleEvent(key);
     EXPECT_FALSE(input.leftButton);
     EXPECT_FALSE(input.rightButton);
-    EXPECT_EQ(input.mouseX, -1); // still off the window: nothing has moved the pointer
+    EXPECT_EQ(input.mouseX, -1); // off the window until the pointer first moves
+
+    input.HandleEvent(Motion(310, 436));
+    EXPECT_EQ(input.mouseX, 310);
+    EXPECT_EQ(input.mouseY, 436);
+    input.HandleEvent(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    input.HandleEvent(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+    input.HandleEvent(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
+    EXPECT_TRUE(input.leftButton);
+    EXPECT_FALSE(input.rightButton);
+    input.HandleEvent(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    EXPECT_FALSE(input.leftButton);
 }
 
 TEST(InputSystem, CloseRequestSetsTheKernelsQuitFlag) {

@@ -32,9 +32,10 @@ private:
     bool failInit_;
 };
 
+using Journal = std::vector<std::string>;
 const char* const kBadState = "Bad state identifier in StateMachine!";
 
-std::string ErrorOf(const std::function<void()>& action) {
+template <typename Action> std::string ErrorOf(Action action) {
     try {
         action();
     } catch (const GameError& error) {
@@ -45,60 +46,39 @@ std::string ErrorOf(const std::function<void()>& action) {
 
 } // namespace
 
-TEST(StateMachine, InitLoadsRegistersAndEntersTheInitialState) {
-    std::vector<std::string> journal;
-    StateMachine machine([&] { return new JournalState(journal); });
-    machine.Init("Data\\engine.cfg");
-    EXPECT_EQ(machine.currentId, 0);
-    EXPECT_EQ(journal, (std::vector<std::string>{"init Data\\engine.cfg", "enter"}));
-
-    machine.Update();
-    machine.Render();
-    EXPECT_EQ(journal.back(), "render");
-    EXPECT_EQ(journal[journal.size() - 2], "update");
+TEST(StateMachine, InitLoadsEntersAndForwardsTheFrame) {
+    Journal journal;
+    {
+        StateMachine machine([&] { return new JournalState(journal); });
+        EXPECT_EQ(ErrorOf([&] { machine.Update(); }), kBadState); // nothing current yet
+        machine.Init("Data\\engine.cfg");
+        EXPECT_EQ(machine.currentId, 0);
+        machine.Update();
+        machine.Render();
+    }
+    // One Init before one Enter, no Leave, destroyed once, and Shutdown never called.
+    EXPECT_EQ(journal, (Journal{"init Data\\engine.cfg", "enter", "update", "render", "destroy"}));
 }
 
-TEST(StateMachine, ChangingToAnUnknownStateLeavesTheCurrentOneFirst) {
-    std::vector<std::string> journal;
-    StateMachine machine([&] { return new JournalState(journal); });
-    machine.Init("p");
-    journal.clear();
-    EXPECT_EQ(ErrorOf([&] { machine.ChangeState(5); }), kBadState);
-    EXPECT_EQ(journal, std::vector<std::string>{"leave"});
-    EXPECT_EQ(machine.currentId, 0);
-}
-
-TEST(StateMachine, ChangingToTheCurrentStateLeavesAndReEnters) {
-    std::vector<std::string> journal;
+TEST(StateMachine, ChangingStatesLeavesTheCurrentOneFirst) {
+    Journal journal;
     StateMachine machine([&] { return new JournalState(journal); });
     machine.Init("p");
     journal.clear();
     machine.ChangeState(0);
-    EXPECT_EQ(journal, (std::vector<std::string>{"leave", "enter"}));
-}
+    EXPECT_EQ(journal, (Journal{"leave", "enter"}));
 
-TEST(StateMachine, NoCurrentStateIsAnError) {
-    std::vector<std::string> journal;
-    StateMachine machine([&] { return new JournalState(journal); });
-    EXPECT_EQ(ErrorOf([&] { machine.Update(); }), kBadState);
-    EXPECT_EQ(ErrorOf([&] { machine.Render(); }), kBadState);
-}
-
-TEST(StateMachine, DestroysEachStateOnceAndNeverCallsShutdown) {
-    std::vector<std::string> journal;
-    {
-        StateMachine machine([&] { return new JournalState(journal); });
-        machine.Init("p");
-        journal.clear();
-    }
-    EXPECT_EQ(journal, std::vector<std::string>{"destroy"});
+    journal.clear();
+    EXPECT_EQ(ErrorOf([&] { machine.ChangeState(5); }), kBadState);
+    EXPECT_EQ(journal, Journal{"leave"});
+    EXPECT_EQ(machine.currentId, 0);
 }
 
 TEST(StateMachine, AStateThatFailsToLoadIsNotRegisteredAndNotLeaked) {
-    std::vector<std::string> journal;
+    Journal journal;
     StateMachine machine([&] { return new JournalState(journal, true); });
     EXPECT_EQ(ErrorOf([&] { machine.Init("p"); }), "Could not open NPCs\\fighter1.cfg");
     EXPECT_TRUE(machine.states.empty());
     EXPECT_EQ(machine.currentId, -1);
-    EXPECT_EQ(journal, (std::vector<std::string>{"init p", "destroy"}));
+    EXPECT_EQ(journal, (Journal{"init p", "destroy"}));
 }

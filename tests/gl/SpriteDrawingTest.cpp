@@ -1,5 +1,4 @@
 #include "engine/Kernel.h"
-#include "graphics/Font.h"
 #include "graphics/VideoSystem.h"
 #include "tests/graphics/TgaBytes.h"
 #include "tests/support/TempDir.h"
@@ -14,30 +13,25 @@
 
 namespace {
 
+constexpr int kHeight = 240;
 using Rgb = std::array<int, 3>;
 
-const Rgb kRed{255, 0, 0};
-const Rgb kGreen{0, 255, 0};
-const Rgb kBlue{0, 0, 255};
-const Rgb kWhite{255, 255, 255};
-const Rgb kBlack{0, 0, 0};
-const Rgb kMagenta{255, 0, 255};
+const Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
+const Rgb kWhite{255, 255, 255}, kBlack{0, 0, 0}, kMagenta{255, 0, 255};
 
 // A real window and the real video subsystem; pixels are read back from the frame being
 // drawn, before any swap.
 class SpriteDrawing : public testing::Test {
 protected:
-    static constexpr int kWidth = 320;
-    static constexpr int kHeight = 240;
-
     void SetUp() override {
         gKernel = new Kernel;
-        SettingsTable& settings = gKernel->settings;
-        settings["h_res"].number = kWidth;
-        settings["v_res"].number = kHeight;
-        settings["bpp"].number = 32;
-        settings["full_screen"].number = 0;
-        settings["use_opengl"].number = 1;
+        for (auto [key, value] : {std::pair{"h_res", 320},
+                                  {"v_res", kHeight},
+                                  {"bpp", 32},
+                                  {"full_screen", 0},
+                                  {"use_opengl", 1}}) {
+            gKernel->settings[key].number = value;
+        }
         gVideo = new VideoSystem;
         gVideo->Init("Data\\engine.cfg");
         gVideo->ClearFrame();
@@ -49,57 +43,41 @@ protected:
         SDL_Quit();
     }
 
-    // Screen pixel (x, y), y downward as the game counts it.
-    static Rgb Pixel(int x, int y) {
-        glFinish();
-        unsigned char rgba[4] = {};
-        glReadPixels(x, kHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-        return {rgba[0], rgba[1], rgba[2]};
-    }
-
-    // Writes a 24-bit picture, given top row first, as the usual bottom-up file.
-    Texture Load24(const std::vector<std::vector<Rgb>>& rowsTopDown) {
+    // A 24-bit picture of `block`-pixel squares, given top row first, written as the usual
+    // bottom-up file and loaded.
+    Texture Load(const std::vector<std::vector<Rgb>>& squares, int block = 8) {
         TgaBytes tga;
-        tga.width = static_cast<uint16_t>(rowsTopDown[0].size());
-        tga.height = static_cast<uint16_t>(rowsTopDown.size());
-        for (auto row = rowsTopDown.rbegin(); row != rowsTopDown.rend(); ++row) {
-            for (const Rgb& colour : *row) {
-                tga.pixels.push_back(static_cast<uint8_t>(colour[2]));
-                tga.pixels.push_back(static_cast<uint8_t>(colour[1]));
-                tga.pixels.push_back(static_cast<uint8_t>(colour[0]));
+        tga.width = static_cast<uint16_t>(squares[0].size() * block);
+        tga.height = static_cast<uint16_t>(squares.size() * block);
+        for (auto line = squares.rbegin(); line != squares.rend(); ++line) {
+            for (int i = 0; i < block * block * int(line->size()); ++i) {
+                const Rgb& colour = (*line)[i % (block * line->size()) / block];
+                tga.pixels.insert(tga.pixels.end(),
+                                  {uint8_t(colour[2]), uint8_t(colour[1]), uint8_t(colour[0])});
             }
         }
+        return Write(tga);
+    }
+
+    Texture Write(const TgaBytes& tga) {
         dir.Write("images/picture.tga", tga.Build());
         return gVideo->LoadTGA("images\\picture.tga");
     }
 
-    // A picture of `size` squares of `block` pixels each, top-down.
-    static std::vector<std::vector<Rgb>> Blocks(const std::vector<std::vector<Rgb>>& colours,
-                                                int block) {
-        std::vector<std::vector<Rgb>> rows;
-        for (const auto& line : colours) {
-            for (int y = 0; y < block; ++y) {
-                std::vector<Rgb> row;
-                for (const Rgb& colour : line) {
-                    row.insert(row.end(), block, colour);
-                }
-                rows.push_back(row);
-            }
-        }
-        return rows;
-    }
-
-    Texture Solid(const Rgb& colour) { return Load24(Blocks({{colour}}, 8)); }
-
     TempDir dir;
 };
 
-testing::AssertionResult Near(const Rgb& expected, const Rgb& actual) {
+// Screen pixel (x, y), y downward as the game counts it, within 2 of `expected`.
+testing::AssertionResult Shows(int x, int y, const Rgb& expected) {
+    glFinish();
+    unsigned char got[4] = {};
+    glReadPixels(x, kHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, got);
     for (int i = 0; i < 3; ++i) {
-        if (std::abs(expected[i] - actual[i]) > 2) {
+        if (std::abs(expected[i] - got[i]) > 2) {
             return testing::AssertionFailure()
-                   << "expected (" << expected[0] << "," << expected[1] << "," << expected[2]
-                   << ") got (" << actual[0] << "," << actual[1] << "," << actual[2] << ")";
+                   << "at " << x << "," << y << " expected (" << expected[0] << "," << expected[1]
+                   << "," << expected[2] << ") got (" << int(got[0]) << "," << int(got[1]) << ","
+                   << int(got[2]) << ")";
         }
     }
     return testing::AssertionSuccess();
@@ -107,70 +85,60 @@ testing::AssertionResult Near(const Rgb& expected, const Rgb& actual) {
 
 } // namespace
 
-// The file holds the bottom row first; on screen the picture's top row is on top.
+// The file holds the bottom row first; on screen the picture's top row is on top, and
+// exactly 16 x 16 pixels are covered.
 TEST_F(SpriteDrawing, BottomUpPictureAppearsUpright) {
-    const Texture texture = Load24(Blocks({{kRed, kGreen}, {kBlue, kWhite}}, 8));
+    const Texture texture = Load({{kRed, kGreen}, {kBlue, kWhite}});
     EXPECT_EQ(16.0f, texture.width);
     EXPECT_EQ(16.0f, texture.height);
     gVideo->DrawSprite(texture, 40, 30, 1, 1, 1, 1);
-
-    EXPECT_TRUE(Near(kRed, Pixel(41, 31)));
-    EXPECT_TRUE(Near(kGreen, Pixel(54, 31)));
-    EXPECT_TRUE(Near(kBlue, Pixel(41, 44)));
-    EXPECT_TRUE(Near(kWhite, Pixel(54, 44)));
-    // Exactly 16 x 16 pixels are covered.
-    EXPECT_TRUE(Near(kRed, Pixel(40, 30)));
-    EXPECT_TRUE(Near(kWhite, Pixel(55, 45)));
-    EXPECT_TRUE(Near(kBlack, Pixel(39, 35)));
-    EXPECT_TRUE(Near(kBlack, Pixel(56, 35)));
-    EXPECT_TRUE(Near(kBlack, Pixel(45, 29)));
-    EXPECT_TRUE(Near(kBlack, Pixel(45, 46)));
+    EXPECT_TRUE(Shows(40, 30, kRed));
+    EXPECT_TRUE(Shows(54, 31, kGreen));
+    EXPECT_TRUE(Shows(41, 44, kBlue));
+    EXPECT_TRUE(Shows(55, 45, kWhite));
+    EXPECT_TRUE(Shows(39, 35, kBlack));
+    EXPECT_TRUE(Shows(56, 35, kBlack));
+    EXPECT_TRUE(Shows(45, 29, kBlack));
+    EXPECT_TRUE(Shows(45, 46, kBlack));
 }
 
 // Cells are measured from the picture's top-left corner, y downward.
 TEST_F(SpriteDrawing, RegionCutsTheCellCountedFromTheTop) {
-    const Texture sheet = Load24(Blocks({{kRed, kGreen, kWhite, kWhite},
-                                         {kBlue, kWhite, kWhite, kWhite},
-                                         {kWhite, kWhite, kWhite, kWhite},
-                                         {kWhite, kWhite, kWhite, kWhite}},
-                                        16));
+    const std::vector<Rgb> white(4, kWhite);
+    const Texture sheet =
+        Load({{kRed, kGreen, kWhite, kWhite}, {kBlue, kWhite, kWhite, kWhite}, white, white}, 16);
     gVideo->DrawSpriteRegion(sheet, 0, 16, 16, 16, 8, 8, 1, 1, 1, 1);
     gVideo->DrawSpriteRegion(sheet, 16, 0, 16, 16, 100, 50, 1, 1, 1, 1);
-
     for (int at : {9, 16, 22}) {
-        EXPECT_TRUE(Near(kBlue, Pixel(at, at))) << at;
-        EXPECT_TRUE(Near(kGreen, Pixel(100 + at - 8, 50 + at - 8))) << at;
+        EXPECT_TRUE(Shows(at, at, kBlue));
+        EXPECT_TRUE(Shows(100 + at - 8, 50 + at - 8, kGreen));
     }
-    EXPECT_TRUE(Near(kBlack, Pixel(7, 16)));
-    EXPECT_TRUE(Near(kBlack, Pixel(24, 16)));
-    EXPECT_TRUE(Near(kBlack, Pixel(16, 24)));
+    EXPECT_TRUE(Shows(7, 16, kBlack));
+    EXPECT_TRUE(Shows(24, 16, kBlack));
+    EXPECT_TRUE(Shows(16, 24, kBlack));
 }
 
-TEST_F(SpriteDrawing, ColourTintsAndAlphaBlends) {
-    const Texture white = Solid(kWhite);
+// The draw colour multiplies the texels and alpha blends them over what is there; magenta
+// is see-through in a 24-bit picture whatever the colour and alpha of the draw.
+TEST_F(SpriteDrawing, ColourTintsAlphaBlendsAndKeyedTexelsNeverShow) {
+    const Texture white = Load({{kWhite}});
+    const Texture blue = Load({{kBlue, kBlue}});
     gVideo->DrawSprite(white, 10, 10, 1.0f, 0.5f, 0.0f, 1.0f);
-    EXPECT_TRUE(Near({255, 128, 0}, Pixel(13, 13)));
-
-    gVideo->DrawSprite(white, 30, 10, 0, 0, 1, 1);
+    EXPECT_TRUE(Shows(13, 13, {255, 128, 0}));
+    gVideo->DrawSprite(blue, 30, 10, 1, 1, 1, 1);
     gVideo->DrawSprite(white, 30, 10, 1, 1, 1, 0.5f);
-    EXPECT_TRUE(Near({128, 128, 255}, Pixel(33, 13)));
+    EXPECT_TRUE(Shows(33, 13, {128, 128, 255}));
+
+    const Texture keyed = Load({{kMagenta, kRed}});
+    gVideo->DrawSprite(blue, 60, 10, 1, 1, 1, 1);
+    gVideo->DrawSprite(keyed, 60, 10, 1, 1, 1, 1);
+    gVideo->DrawSprite(keyed, 60, 10, 0, 1, 0, 0.5f);
+    EXPECT_TRUE(Shows(62, 13, kBlue));
+    EXPECT_TRUE(Shows(73, 13, {128, 0, 0}));
 }
 
-// Magenta is see-through in a 24-bit picture whatever the colour and alpha of the draw.
-TEST_F(SpriteDrawing, KeyedTexelsNeverShow) {
-    const Texture keyed = Load24(Blocks({{kMagenta, kRed}}, 8));
-    gVideo->DrawSprite(Solid(kBlue), 10, 10, 1, 1, 1, 1);
-    gVideo->DrawSprite(Solid(kBlue), 18, 10, 1, 1, 1, 1);
-    gVideo->DrawSprite(keyed, 10, 10, 1, 1, 1, 1);
-    EXPECT_TRUE(Near(kBlue, Pixel(12, 13)));
-    EXPECT_TRUE(Near(kRed, Pixel(23, 13)));
-
-    gVideo->DrawSprite(keyed, 10, 10, 1, 1, 1, 0.5f);
-    EXPECT_TRUE(Near(kBlue, Pixel(12, 13)));
-}
-
-// One-byte pictures become black texels with the byte as alpha. Three-pixel rows also
-// prove that rows are read without padding.
+// One-byte pictures become black texels with the byte as alpha; their three-pixel rows
+// are uploaded without padding.
 TEST_F(SpriteDrawing, GreyscalePictureIsAnAlphaMask) {
     TgaBytes tga;
     tga.type = 3;
@@ -178,37 +146,13 @@ TEST_F(SpriteDrawing, GreyscalePictureIsAnAlphaMask) {
     tga.width = 3;
     tga.height = 2;
     tga.pixels = {255, 0, 255, /**/ 0, 255, 0}; // bottom row first
-    dir.Write("images/mask.tga", tga.Build());
-    const Texture mask = gVideo->LoadTGA("images\\mask.tga");
-    gVideo->DrawSprite(Solid(kWhite), 0, 0, 1, 1, 1, 1);
+    gVideo->DrawSprite(Load({{kWhite}}), 0, 0, 1, 1, 1, 1);
+    const Texture mask = Write(tga);
     // Nearest sampling so that single texels can be told apart.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glBindTexture(GL_TEXTURE_2D, mask.id);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     gVideo->DrawSpriteRegion(mask, 0, 0, 3, 2, 0, 0, 1, 0, 0, 1);
-    EXPECT_TRUE(Near(kWhite, Pixel(0, 0)));
-    EXPECT_TRUE(Near(kBlack, Pixel(1, 0)));
-    EXPECT_TRUE(Near(kWhite, Pixel(2, 0)));
-    EXPECT_TRUE(Near(kBlack, Pixel(0, 1)));
-    EXPECT_TRUE(Near(kWhite, Pixel(1, 1)));
-}
-
-// White sheet pixels take exactly the text's colour; the sheet's keyed pixels stay clear.
-TEST_F(SpriteDrawing, FontGlyphsTakeTheTextColour) {
-    // Band 0 is "!": 4 white pixels at x 2 of an 8-wide sheet, the rest magenta.
-    std::vector<std::vector<Rgb>> rows(32, std::vector<Rgb>(8, kMagenta));
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 2; x < 6; ++x) {
-            rows[y][x] = kWhite;
-        }
+    for (int x = 0; x < 3; ++x) {
+        EXPECT_TRUE(Shows(x, 0, x == 1 ? kBlack : kWhite));
+        EXPECT_TRUE(Shows(x, 1, x == 1 ? kWhite : kBlack));
     }
-    Font font;
-    font.sheet = Load24(rows);
-    font.glyphX[0] = 2;
-    font.glyphWidth[0] = 4;
-    font.DrawText("!", 60, 70, 0.0f, 1.0f, 0.0f);
-    EXPECT_TRUE(Near(kGreen, Pixel(62, 78)));
-    EXPECT_TRUE(Near(kBlack, Pixel(58, 78)));
-    EXPECT_TRUE(Near(kBlack, Pixel(65, 78)));
 }

@@ -8,6 +8,8 @@
 
 namespace {
 
+using Bytes = std::vector<uint8_t>;
+
 const std::string kHeaderError = "\tError reading file header\n";
 const std::string kTypeError = "\tUnsupported TGA format. Only uncompressed RGB & colour mapped "
                                "images are currently supported\n";
@@ -16,199 +18,108 @@ const std::string kDepthError =
 const std::string kMemoryError = "\tNot enough memory to load image\n";
 const std::string kDataError = "\tError reading image data\n";
 
-std::vector<uint8_t> Texels(const TgaImage& image) {
-    return std::vector<uint8_t>(image.pixels.get(), image.pixels.get() + image.BufferSize());
+TgaBytes Picture(uint8_t type, uint8_t depth, uint16_t width, uint16_t height, Bytes pixels) {
+    return {type, depth, width, height, "", 0, 0, std::move(pixels)};
 }
 
-std::string Fail(const TgaBytes& tga) {
+Bytes Texels(const std::string& bytes) {
     TgaImage image;
     std::string failure;
-    EXPECT_FALSE(TgaImage::Decode(tga.Build(), image, failure));
+    EXPECT_TRUE(TgaImage::Decode(bytes, image, failure)) << failure;
+    return Bytes(image.pixels.get(), image.pixels.get() + image.BufferSize());
+}
+
+std::string Failure(const std::string& bytes) {
+    TgaImage image;
+    std::string failure;
+    EXPECT_FALSE(TgaImage::Decode(bytes, image, failure));
     EXPECT_FALSE(image.pixels);
     return failure;
 }
 
-TgaImage Decode(const std::string& bytes) {
-    TgaImage image;
-    std::string failure;
-    EXPECT_TRUE(TgaImage::Decode(bytes, image, failure)) << failure;
-    return image;
-}
-
 } // namespace
 
-// 24-bit pixels are stored blue, green, red; each becomes RGBA, opaque unless magenta.
-TEST(TgaImage, TrueColour24BitSwapsToRgbaAndKeysOutOnlyExactMagenta) {
-    TgaBytes tga;
-    tga.width = 3;
-    tga.pixels = {10, 20, 30, /**/ 255, 0, 255, /**/ 254, 0, 255};
-    const TgaImage image = Decode(tga.Build());
-    EXPECT_FALSE(image.alphaOnly);
-    EXPECT_EQ(3, image.width);
-    EXPECT_EQ(1, image.height);
-    EXPECT_EQ((std::vector<uint8_t>{30, 20, 10, 255, /**/ 255, 0, 255, 0, /**/ 255, 0, 254, 255}),
-              Texels(image));
-}
-
-TEST(TgaImage, TrueColour32BitKeepsItsOwnAlphaAndMagenta) {
-    TgaBytes tga;
-    tga.depth = 32;
-    tga.width = 2;
-    tga.pixels = {255, 0, 255, 200, /**/ 1, 2, 3, 0};
-    EXPECT_EQ((std::vector<uint8_t>{255, 0, 255, 200, /**/ 3, 2, 1, 0}),
-              Texels(Decode(tga.Build())));
-}
-
-// An 8-bit type-2 picture is read as four bytes a pixel, like a 32-bit one.
-TEST(TgaImage, TrueColour8BitReadsFourBytesAPixel) {
-    TgaBytes tga;
-    tga.depth = 8;
-    tga.width = 2;
-    tga.pixels = {1, 2, 3, 4, 5, 6, 7, 8};
-    const TgaImage image = Decode(tga.Build());
-    EXPECT_FALSE(image.alphaOnly);
-    EXPECT_EQ((std::vector<uint8_t>{3, 2, 1, 4, 7, 6, 5, 8}), Texels(image));
-}
-
-// Colour-mapped and greyscale pictures are one byte a pixel whatever the depth field says.
-TEST(TgaImage, MappedAndGreyscaleAreOneByteAPixelAtEveryDepth) {
+// Type 2 turns blue-green-red into RGBA: 24-bit pixels are opaque unless exactly magenta,
+// 32-bit ones (and 8-bit ones, read as four bytes too) keep their own alpha. Types 1 and 3
+// are one byte a pixel, uploaded as alpha, whatever the depth says.
+TEST(TgaImage, EveryTypeAndDepthDecodes) {
+    const Bytes grey = {0, 1, 2, 3, 4, 255};
+    struct Case {
+        TgaBytes tga;
+        bool alphaOnly;
+        Bytes texels;
+    };
+    std::vector<Case> cases = {
+        {Picture(2, 24, 3, 1, {10, 20, 30, /**/ 255, 0, 255, /**/ 254, 0, 255}),
+         false,
+         {30, 20, 10, 255, /**/ 255, 0, 255, 0, /**/ 255, 0, 254, 255}},
+        {Picture(2, 32, 2, 1, {255, 0, 255, 200, /**/ 1, 2, 3, 0}),
+         false,
+         {255, 0, 255, 200, /**/ 3, 2, 1, 0}},
+        {Picture(2, 8, 2, 1, {1, 2, 3, 4, /**/ 5, 6, 7, 8}), false, {3, 2, 1, 4, /**/ 7, 6, 5, 8}},
+        {Picture(2, 24, 0, 5, {}), false, {}},
+    };
     for (uint8_t type : {1, 3}) {
         for (uint8_t depth : {8, 24, 32}) {
-            SCOPED_TRACE(testing::Message() << "type " << int(type) << " depth " << int(depth));
-            TgaBytes tga;
-            tga.type = type;
-            tga.depth = depth;
-            tga.width = 3; // odd row length: no padding between rows
-            tga.height = 2;
-            tga.pixels = {0, 1, 2, 3, 4, 255};
-            const TgaImage image = Decode(tga.Build());
-            EXPECT_TRUE(image.alphaOnly);
-            EXPECT_EQ(tga.pixels, Texels(image));
+            // Odd rows: no padding between them.
+            cases.push_back({Picture(type, depth, 3, 2, grey), true, grey});
         }
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "type " << int(c.tga.type) << " depth " << int(c.tga.depth));
+        std::string bytes = c.tga.Build();
+        bytes[17] = 0x20; // top-left origin: rows still stay in file order
+        TgaImage image;
+        std::string failure;
+        ASSERT_TRUE(TgaImage::Decode(bytes, image, failure)) << failure;
+        EXPECT_EQ(c.tga.width, image.width);
+        EXPECT_EQ(c.tga.height, image.height);
+        EXPECT_EQ(c.alphaOnly, image.alphaOnly);
+        EXPECT_EQ(c.texels, Bytes(image.pixels.get(), image.pixels.get() + image.BufferSize()));
     }
 }
 
-// Rows stay in the order of the file, whatever the descriptor's origin bit says.
-TEST(TgaImage, RowsKeepFileOrder) {
-    TgaBytes tga;
-    tga.type = 3;
-    tga.depth = 8;
-    tga.width = 1;
-    tga.height = 3;
-    tga.pixels = {10, 20, 30};
-    std::string bytes = tga.Build();
-    bytes[17] = 0x20; // top-left origin
-    EXPECT_EQ((std::vector<uint8_t>{10, 20, 30}), Texels(Decode(bytes)));
-}
-
+// The palette would paint everything green if it were applied.
 TEST(TgaImage, SkipsIdFieldAndColourMapWithoutApplyingThePalette) {
-    TgaBytes tga;
+    TgaBytes tga = Picture(2, 24, 2, 1, {1, 2, 3, 4, 5, 6});
     tga.id = std::string(17, 'x');
     tga.mapLength = 256;
     tga.mapEntryBits = 24;
-    tga.width = 2;
-    tga.pixels = {1, 2, 3, 4, 5, 6};
-    const std::string bytes = tga.Build();
-    ASSERT_EQ(18u + 17 + 768 + 6, bytes.size());
-    EXPECT_EQ((std::vector<uint8_t>{3, 2, 1, 255, 6, 5, 4, 255}), Texels(Decode(bytes)));
+    ASSERT_EQ(18u + 17 + 768 + 6, tga.Build().size());
+    EXPECT_EQ((Bytes{3, 2, 1, 255, 6, 5, 4, 255}), Texels(tga.Build()));
 }
 
-// A 15-bit map entry rounds down to one byte per entry.
-TEST(TgaImage, ColourMapEntryBytesRoundDown) {
-    TgaBytes tga;
-    tga.type = 1;
-    tga.depth = 8;
-    tga.mapLength = 4;
-    tga.mapEntryBits = 15;
-    tga.pixels = {77};
-    EXPECT_EQ((std::vector<uint8_t>{77}), Texels(Decode(tga.Build())));
-}
-
-TEST(TgaImage, SizeComesFromTheHeader) {
-    TgaBytes tga;
-    tga.type = 3;
-    tga.depth = 8;
-    tga.width = 256;
-    tga.height = 128;
-    tga.pixels.assign(256 * 128, 9);
-    const TgaImage image = Decode(tga.Build());
-    EXPECT_EQ(256, image.width);
-    EXPECT_EQ(128, image.height);
-}
-
-TEST(TgaImage, EmptyPictureDecodes) {
-    TgaBytes tga;
-    tga.width = 0;
-    tga.height = 5;
-    const TgaImage image = Decode(tga.Build());
-    EXPECT_EQ(0, image.width);
-    EXPECT_EQ(0u, image.BufferSize());
-}
-
-TEST(TgaImage, UnsupportedTypesAndDepthsFailWithTheirTexts) {
+TEST(TgaImage, BadHeadersFailWithTheirTexts) {
+    const std::string whole = Picture(2, 24, 1, 1, {1, 2, 3}).Build();
+    for (std::size_t length = 0; length < 18; ++length) {
+        EXPECT_EQ(kHeaderError, Failure(whole.substr(0, length))) << length;
+    }
     for (uint8_t type : {0, 9, 10, 11, 32}) {
-        TgaBytes tga;
-        tga.type = type;
-        EXPECT_EQ(kTypeError, Fail(tga)) << int(type);
+        EXPECT_EQ(kTypeError, Failure(Picture(type, 24, 1, 1, {1, 2, 3}).Build())) << int(type);
     }
     for (uint8_t depth : {0, 15, 16, 31, 64}) {
-        TgaBytes tga;
-        tga.depth = depth;
-        EXPECT_EQ(kDepthError, Fail(tga)) << int(depth);
+        EXPECT_EQ(kDepthError, Failure(Picture(2, depth, 1, 1, {1, 2, 3, 4}).Build()))
+            << int(depth);
     }
     // The type is checked first.
-    TgaBytes both;
-    both.type = 10;
-    both.depth = 16;
-    EXPECT_EQ(kTypeError, Fail(both));
-}
-
-TEST(TgaImage, EveryShortHeaderFails) {
-    TgaBytes tga;
-    tga.pixels = {1, 2, 3};
-    const std::string full = tga.Build();
-    for (std::size_t length = 0; length < 18; ++length) {
-        TgaImage image;
-        std::string failure;
-        EXPECT_FALSE(TgaImage::Decode(full.substr(0, length), image, failure));
-        EXPECT_EQ(kHeaderError, failure) << length;
-    }
+    EXPECT_EQ(kTypeError, Failure(Picture(10, 16, 1, 1, {1, 2}).Build()));
 }
 
 TEST(TgaImage, MissingPixelsFail) {
-    TgaBytes tga;
-    tga.width = 2;
-    tga.height = 2;
-    tga.pixels.assign(11, 0); // one byte short of four 24-bit pixels
-    EXPECT_EQ(kDataError, Fail(tga));
+    // One byte short of four 24-bit pixels.
+    EXPECT_EQ(kDataError, Failure(Picture(2, 24, 2, 2, Bytes(11, 0)).Build()));
 
     // Cut inside the ID field: the skip is not checked, the pixels are.
-    TgaBytes cut;
+    TgaBytes cut = Picture(2, 24, 1, 1, {1, 2, 3});
     cut.id = "abcdef";
-    cut.pixels = {1, 2, 3};
-    TgaImage image;
-    std::string failure;
-    EXPECT_FALSE(TgaImage::Decode(cut.Build().substr(0, 20), image, failure));
-    EXPECT_EQ(kDataError, failure);
+    EXPECT_EQ(kDataError, Failure(cut.Build().substr(0, 20)));
 }
 
 // 65535 x 65535 at four bytes would need 16 GiB: refused up front, never half-allocated.
+// Just over the cap fails the same way; just under is a short file instead.
 TEST(TgaImage, HugePicturesFailAsOutOfMemory) {
-    TgaBytes tga;
-    tga.depth = 32;
-    tga.width = 65535;
-    tga.height = 65535;
-    EXPECT_EQ(kMemoryError, Fail(tga));
-
-    // Just over the cap fails the same way; just under is a short file instead.
-    TgaBytes over;
-    over.depth = 32;
-    over.width = 8193;
-    over.height = 8192;
-    EXPECT_EQ(kMemoryError, Fail(over));
-    TgaBytes under;
-    under.depth = 32;
-    under.width = 8192;
-    under.height = 8192;
-    EXPECT_EQ(kDataError, Fail(under));
+    EXPECT_EQ(kMemoryError, Failure(Picture(2, 32, 65535, 65535, {}).Build()));
+    EXPECT_EQ(kMemoryError, Failure(Picture(2, 32, 8193, 8192, {}).Build()));
+    EXPECT_EQ(kDataError, Failure(Picture(2, 32, 8192, 8192, {}).Build()));
 }

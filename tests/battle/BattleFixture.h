@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // A battle put together by hand, without files: a recording font, an interface without
 // buttons, known textures, and fighters added by the test. The clock starts 1000 ms in,
@@ -42,7 +43,6 @@ protected:
         fighter->name = name;
         fighter->team = team;
         fighter->speed = speed;
-        fighter->health = 10;
         fighter->hitPoints = 30;
         fighter->maxHitPoints = 30;
         fighter->x = x;
@@ -73,23 +73,15 @@ protected:
         battle.awaitingOrder = false;
     }
 
-    int CountRegionDraws(float sourceX, float sourceY) const {
-        int count = 0;
+    // Draws of one cell of the tile sheet, in order.
+    std::vector<RecordingVideo::Draw> CellDraws(float sourceX, float sourceY) const {
+        std::vector<RecordingVideo::Draw> found;
         for (const auto& draw : engine.video->draws) {
             if (draw.region && draw.texture == kTilesId && draw.sourceX == sourceX &&
                 draw.sourceY == sourceY) {
-                ++count;
+                found.push_back(draw);
             }
         }
-        return count;
-    }
-    const RecordingVideo::Draw* FindRegionDraw(float sourceX, float sourceY) const {
-        for (const auto& draw : engine.video->draws) {
-            if (draw.region && draw.texture == kTilesId && draw.sourceX == sourceX &&
-                draw.sourceY == sourceY) {
-                return &draw;
-            }
-        }
-        return nullptr;
+        return found;
     }
 };

@@ -1,47 +1,30 @@
+#include "rules/CombatLog.h"
 #include "tests/battle/BattleFixture.h"
 
 #include <string>
-#include <vector>
 
 namespace {
 
 class BattleHud : public BattleFixture {
 protected:
-    const RecordingFont::Text* FindText(const std::string& text) const {
-        for (const auto& drawn : font->texts) {
-            if (drawn.text == text) {
-                return &drawn;
-            }
-        }
-        return nullptr;
-    }
-    std::vector<RecordingFont::Text> TextsAt(int32_t x, int32_t y) const {
-        std::vector<RecordingFont::Text> found;
+    // The texts drawn at one place, joined by '|'.
+    std::string TextAt(int32_t x, int32_t y) const {
+        std::string found;
         for (const auto& drawn : font->texts) {
             if (drawn.x == x && drawn.y == y) {
-                found.push_back(drawn);
+                found += (found.empty() ? "" : "|") + drawn.text;
             }
         }
         return found;
     }
-    void ExpectTextAt(const std::string& text, int32_t x, int32_t y) const {
-        const auto* drawn = FindText(text);
-        ASSERT_NE(nullptr, drawn) << '"' << text << "\" not drawn";
-        EXPECT_EQ(x, drawn->x) << text;
-        EXPECT_EQ(y, drawn->y) << text;
-    }
-    // Numbers on the field, told apart from the panels' values by where they stand.
-    void ExpectLabelAt(const std::string& label, int32_t x, int32_t y) const {
-        const auto found = TextsAt(x, y);
-        ASSERT_EQ(1u, found.size()) << "label " << label;
-        EXPECT_EQ(label, found[0].text);
-        EXPECT_FLOAT_EQ(1.0f, found[0].red);
-        EXPECT_FLOAT_EQ(1.0f, found[0].blue);
-    }
 };
 
+// Places count the player's fighters only, dead or alive: list places 1, 2, 5 and 6 get
+// panels and numbers 1 to 4, and a fifth gets neither.
 TEST_F(BattleHud, PanelsAndNumbersFollowThePlayersFightersInListOrder) {
-    Add("Ann", 1, 3, 20.0f, 20.0f);
+    Fighter& ann = Add("Ann", 1, 3, 20.0f, 20.0f);
+    ann.dead = true;
+    ann.hitPoints = 0;
     Add("Bea", 1, 3, 40.5f, 20.9f);
     Add("Orc", 2, 3, 200.0f, 20.0f);
     Add("Ogre", 2, 3, 220.0f, 20.0f);
@@ -50,70 +33,37 @@ TEST_F(BattleHud, PanelsAndNumbersFollowThePlayersFightersInListOrder) {
     Add("Eve", 1, 3, 100.0f, 40.0f);
     ASSERT_TRUE(Frame());
 
-    ExpectTextAt("Ann", 272, 8);
-    ExpectTextAt("Bea", 372, 8);
-    ExpectTextAt("Cat", 272, 64);
-    ExpectTextAt("Dan", 372, 64);
-    EXPECT_EQ(nullptr, FindText("Eve")) << "a fifth player fighter has no panel";
-    EXPECT_EQ(nullptr, FindText("Orc"));
+    EXPECT_EQ("Ann", TextAt(272, 8));
+    EXPECT_EQ("0", TextAt(290, 24)) << "the dead keep their panel, with no hit points left";
+    EXPECT_EQ("Bea", TextAt(372, 8));
+    EXPECT_EQ("Cat", TextAt(272, 64));
+    EXPECT_EQ("Dan", TextAt(372, 64));
+    EXPECT_EQ(4u * 5u + 4u, font->texts.size()) << "four panels and numbers, nothing else";
 
     // "1" sits two pixels further right than the other numbers; sums are cut, not rounded.
-    ExpectLabelAt("1", 30, 24);
-    ExpectLabelAt("2", 48, 24);
-    ExpectLabelAt("3", 68, 44);
-    ExpectLabelAt("4", 88, 44);
-    EXPECT_TRUE(TextsAt(108, 44).empty()) << "and no number";
+    EXPECT_EQ("1", TextAt(30, 24));
+    EXPECT_EQ("2", TextAt(48, 24));
+    EXPECT_EQ("3", TextAt(68, 44));
+    EXPECT_EQ("4", TextAt(88, 44));
 }
 
-TEST_F(BattleHud, APanelShowsTheNameAndFourValuesBesideTheirIcons) {
+// A panel is the name over four values beside their icons; the panel of the fighter being
+// asked turns green, its icons and every other panel stay white.
+TEST_F(BattleHud, APanelShowsFourValuesAndTheOneBeingAskedIsGreen) {
     Fighter& ann = Add("Ann", 1, 12);
     ann.hitPoints = 7;
     ann.missileSkill = -5;
     ann.meleeSkill = 100;
-    ASSERT_TRUE(Frame());
-
-    ExpectTextAt("Ann", 272, 8);
-    ExpectTextAt("7", 290, 24);
-    ExpectTextAt("-5", 340, 24);
-    ExpectTextAt("12", 290, 41);
-    ExpectTextAt("100", 340, 41);
-
-    struct Icon {
-        float sourceX;
-        int32_t x, y;
-    };
-    for (const Icon icon :
-         {Icon{48.0f, 272, 24}, Icon{32.0f, 322, 24}, Icon{16.0f, 272, 41}, Icon{0.0f, 322, 41}}) {
-        const auto* drawn = FindRegionDraw(icon.sourceX, 240.0f);
-        ASSERT_NE(nullptr, drawn) << "icon " << icon.sourceX;
-        EXPECT_EQ(icon.x, drawn->x);
-        EXPECT_EQ(icon.y, drawn->y);
-        EXPECT_EQ(16.0f, drawn->sourceWidth);
-        EXPECT_EQ(16.0f, drawn->sourceHeight);
-    }
-}
-
-TEST_F(BattleHud, TheDeadKeepTheirPanelAndNumberWithNoHitPointsLeft) {
-    Fighter& ann = Add("Ann", 1, 3, 20.0f, 20.0f);
-    ann.dead = true;
-    ann.hitPoints = 0;
-    Add("Bea", 1, 3, 40.0f, 20.0f);
-    ASSERT_TRUE(Frame());
-
-    ExpectTextAt("Ann", 272, 8);
-    ASSERT_EQ(1u, TextsAt(290, 24).size());
-    EXPECT_EQ("0", TextsAt(290, 24)[0].text);
-    ExpectLabelAt("1", 30, 24);
-    ExpectTextAt("Bea", 372, 8); // the dead still count for the places
-    ExpectLabelAt("2", 48, 24);
-}
-
-TEST_F(BattleHud, OnlyThePanelOfTheFighterBeingAskedIsGreen) {
-    Add("Ann", 1, 3, 20.0f, 20.0f);
-    Fighter& bea = Add("Bea", 1, 3, 40.0f, 20.0f);
+    Fighter& bea = Add("Bea", 1, 3);
     battle.decisionQueue.push_back(&bea);
     battle.awaitingOrder = true;
     ASSERT_TRUE(Frame());
+
+    EXPECT_EQ("Ann", TextAt(272, 8));
+    EXPECT_EQ("7", TextAt(290, 24));
+    EXPECT_EQ("-5", TextAt(340, 24));
+    EXPECT_EQ("12", TextAt(290, 41));
+    EXPECT_EQ("100", TextAt(340, 41));
 
     int greenTexts = 0;
     for (const auto& drawn : font->texts) {
@@ -125,10 +75,42 @@ TEST_F(BattleHud, OnlyThePanelOfTheFighterBeingAskedIsGreen) {
         greenTexts += beasPanel ? 1 : 0;
     }
     EXPECT_EQ(5, greenTexts) << "the name and four values";
-    for (const auto& draw : engine.video->draws) {
-        if (draw.sourceY == 240.0f) {
-            EXPECT_FLOAT_EQ(1.0f, draw.red) << "icons stay white";
+
+    struct Icon {
+        float sourceX;
+        int32_t x, y;
+    };
+    for (const Icon icon :
+         {Icon{48.0f, 272, 24}, Icon{32.0f, 322, 24}, Icon{16.0f, 272, 41}, Icon{0.0f, 322, 41}}) {
+        const auto drawn = CellDraws(icon.sourceX, 240.0f);
+        ASSERT_EQ(2u, drawn.size()) << "icon " << icon.sourceX;
+        EXPECT_EQ(icon.x, drawn[0].x);
+        EXPECT_EQ(icon.y, drawn[0].y);
+        EXPECT_EQ(16.0f, drawn[0].sourceWidth);
+        EXPECT_FLOAT_EQ(1.0f, drawn[1].red) << "icons stay white";
+    }
+}
+
+// Seven lines, oldest at the top, 15 pixels apart under the field, drawn before the panels;
+// the eighth pushes the first out, and drawing does not use them up.
+TEST_F(BattleHud, TheLogShowsTheNewestSevenLinesFirstInEveryFrame) {
+    Add("Ann", 1, 3);
+    for (int n = 1; n <= 8; ++n) {
+        AddMessage(battle, "line " + std::to_string(n));
+    }
+    for (int frame = 0; frame < 2; ++frame) {
+        ASSERT_TRUE(Frame());
+        ASSERT_EQ(7u + 5u + 1u, font->texts.size());
+        for (int i = 0; i < 7; ++i) {
+            const auto& text = font->texts[static_cast<std::size_t>(i)];
+            EXPECT_EQ("line " + std::to_string(i + 2), text.text);
+            EXPECT_EQ(9, text.x);
+            EXPECT_EQ(271 + 15 * i, text.y);
+            EXPECT_FLOAT_EQ(1.0f, text.red);
+            EXPECT_FLOAT_EQ(1.0f, text.green);
+            EXPECT_FLOAT_EQ(1.0f, text.blue);
         }
+        EXPECT_EQ("Ann", font->texts[7].text);
     }
 }
 

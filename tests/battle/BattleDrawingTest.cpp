@@ -22,28 +22,12 @@ void ExpectDraw(const RecordingVideo::Draw& draw, float sourceX, float sourceY, 
     EXPECT_FLOAT_EQ(1.0f, draw.alpha);
 }
 
-TEST_F(BattleDrawing, TheGroundIsLaidColumnByColumnThenCoveredByTheBackground) {
-    ASSERT_TRUE(Frame());
-    const auto& draws = engine.video->draws;
-    ASSERT_EQ(257u, draws.size());
-    for (int column = 0; column < 16; ++column) {
-        for (int row = 0; row < 16; ++row) {
-            SCOPED_TRACE(testing::Message() << "column " << column << " row " << row);
-            ExpectDraw(draws[static_cast<std::size_t>(column * 16 + row)], 0.0f, 16.0f,
-                       8 + 16 * column, 8 + 16 * row);
-        }
-    }
-    EXPECT_FALSE(draws.back().region);
-    EXPECT_EQ(kBackgroundId, draws.back().texture);
-    EXPECT_EQ(0, draws.back().x);
-    EXPECT_EQ(0, draws.back().y);
-}
-
-// The player's side shows health and countdown, the computer's health only, any other team
-// nothing. The dead are darkened and barless, even with a countdown left from the attack
-// they died preparing; a bar without a full length (health 0 in the file, a countdown that
-// lost its start) is left out rather than drawn infinitely wide.
-TEST_F(BattleDrawing, FightersAreDrawnInListOrderWithTheirSidesBars) {
+// The ground goes down column by column, the background over it, then the fighters in
+// list order. The player's side shows health and countdown, the computer's health only, any other
+// team nothing. The dead are darkened and barless, even with a countdown left from the attack they
+// died preparing; a bar without a full length (health 0 in the file, a countdown that lost its
+// start) is left out rather than drawn infinitely wide.
+TEST_F(BattleDrawing, TheFieldThenTheFightersWithTheirSidesBars) {
     Fighter& ann = Add("Ann", 1, 3, 40.7f, 60.2f); // positions are cut, not rounded
     Fighter& orc = Add("Orc", 2, 3, 120.0f, 30.0f);
     Add("Ghost", 3, 3);
@@ -62,9 +46,22 @@ TEST_F(BattleDrawing, FightersAreDrawnInListOrderWithTheirSidesBars) {
     empty.countdownStart = 0;
     ASSERT_TRUE(Frame());
 
-    ASSERT_GE(engine.video->draws.size(), 257u);
-    std::vector<RecordingVideo::Draw> draws; // leaving out the ground and the panels' icons
-    for (auto it = engine.video->draws.begin() + 257; it != engine.video->draws.end(); ++it) {
+    const auto& all = engine.video->draws;
+    ASSERT_GE(all.size(), 257u);
+    for (int column = 0; column < 16; ++column) {
+        for (int row = 0; row < 16; ++row) {
+            SCOPED_TRACE(testing::Message() << "column " << column << " row " << row);
+            ExpectDraw(all[static_cast<std::size_t>(column * 16 + row)], 0.0f, 16.0f,
+                       8 + 16 * column, 8 + 16 * row);
+        }
+    }
+    EXPECT_FALSE(all[256].region);
+    EXPECT_EQ(kBackgroundId, all[256].texture);
+    EXPECT_EQ(0, all[256].x);
+    EXPECT_EQ(0, all[256].y);
+
+    std::vector<RecordingVideo::Draw> draws; // leaving out the panels' icons
+    for (auto it = all.begin() + 257; it != all.end(); ++it) {
         if (it->sourceY != 240.0f || it->sourceX == 240.0f) {
             draws.push_back(*it);
         }

@@ -19,9 +19,10 @@ protected:
     }
 };
 
-// Places count the player's fighters only, dead or alive: list places 1, 2, 5 and 6 get
-// panels and numbers 1 to 4, and a fifth gets neither.
-TEST_F(BattleHud, PanelsAndNumbersFollowThePlayersFightersInListOrder) {
+// The log comes first: the newest seven lines, oldest at the top, 15 pixels apart under
+// the field. Panel places count the player's fighters only, dead or alive: list places 1,
+// 2, 5 and 6 get panels and numbers 1 to 4, and a fifth gets neither.
+TEST_F(BattleHud, TheLogThenPanelsAndNumbersForThePlayersFirstFourFighters) {
     Fighter& ann = Add("Ann", 1, 3, 20.0f, 20.0f);
     ann.dead = true;
     ann.hitPoints = 0;
@@ -31,14 +32,26 @@ TEST_F(BattleHud, PanelsAndNumbersFollowThePlayersFightersInListOrder) {
     Add("Cat", 1, 3, 60.0f, 40.0f);
     Add("Dan", 1, 3, 80.0f, 40.0f);
     Add("Eve", 1, 3, 100.0f, 40.0f);
+    for (int n = 1; n <= 8; ++n) {
+        AddMessage(battle, "line " + std::to_string(n));
+    }
     ASSERT_TRUE(Frame());
+
+    ASSERT_EQ(7u + 4u * 5u + 4u, font->texts.size()) << "the log, four panels and numbers";
+    for (int i = 0; i < 7; ++i) {
+        const auto& text = font->texts[static_cast<std::size_t>(i)];
+        EXPECT_EQ("line " + std::to_string(i + 2), text.text);
+        EXPECT_EQ(9, text.x);
+        EXPECT_EQ(271 + 15 * i, text.y);
+        EXPECT_FLOAT_EQ(1.0f, text.red * text.green * text.blue);
+    }
+    EXPECT_EQ(7u, battle.messages.size()) << "drawing does not use the lines up";
 
     EXPECT_EQ("Ann", TextAt(272, 8));
     EXPECT_EQ("0", TextAt(290, 24)) << "the dead keep their panel, with no hit points left";
     EXPECT_EQ("Bea", TextAt(372, 8));
     EXPECT_EQ("Cat", TextAt(272, 64));
     EXPECT_EQ("Dan", TextAt(372, 64));
-    EXPECT_EQ(4u * 5u + 4u, font->texts.size()) << "four panels and numbers, nothing else";
 
     // "1" sits two pixels further right than the other numbers; sums are cut, not rounded.
     EXPECT_EQ("1", TextAt(30, 24));
@@ -88,29 +101,6 @@ TEST_F(BattleHud, APanelShowsFourValuesAndTheOneBeingAskedIsGreen) {
         EXPECT_EQ(icon.y, drawn[0].y);
         EXPECT_EQ(16.0f, drawn[0].sourceWidth);
         EXPECT_FLOAT_EQ(1.0f, drawn[1].red) << "icons stay white";
-    }
-}
-
-// Seven lines, oldest at the top, 15 pixels apart under the field, drawn before the panels;
-// the eighth pushes the first out, and drawing does not use them up.
-TEST_F(BattleHud, TheLogShowsTheNewestSevenLinesFirstInEveryFrame) {
-    Add("Ann", 1, 3);
-    for (int n = 1; n <= 8; ++n) {
-        AddMessage(battle, "line " + std::to_string(n));
-    }
-    for (int frame = 0; frame < 2; ++frame) {
-        ASSERT_TRUE(Frame());
-        ASSERT_EQ(7u + 5u + 1u, font->texts.size());
-        for (int i = 0; i < 7; ++i) {
-            const auto& text = font->texts[static_cast<std::size_t>(i)];
-            EXPECT_EQ("line " + std::to_string(i + 2), text.text);
-            EXPECT_EQ(9, text.x);
-            EXPECT_EQ(271 + 15 * i, text.y);
-            EXPECT_FLOAT_EQ(1.0f, text.red);
-            EXPECT_FLOAT_EQ(1.0f, text.green);
-            EXPECT_FLOAT_EQ(1.0f, text.blue);
-        }
-        EXPECT_EQ("Ann", font->texts[7].text);
     }
 }
 

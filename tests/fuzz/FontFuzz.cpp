@@ -3,24 +3,11 @@
 // the glyph tables.
 #include "graphics/Font.h"
 #include "graphics/VideoSystem.h"
+#include "tests/fuzz/CountingVideo.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-namespace {
-
-// Counts draws instead of touching OpenGL.
-class CountingVideo : public VideoSystem {
-public:
-    void DrawSpriteRegion(const Texture&, float, float, float, float, int32_t, int32_t, float,
-                          float, float, float) override {
-        ++draws;
-    }
-    int draws = 0;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

@@ -44,8 +44,9 @@ void Fighter::Init(std::string path) {
         settings, "speed", "speed", [](float v) { return v > -1.0f && v < 13.0f; }, "0 to 12",
         path));
 
-    // Limited so that three times it still fits.
-    health = TruncateToInt(Lookup(settings, "health").number, INT32_MIN / 3, INT32_MAX / 3);
+    // Limited so that three times it still fits, with room below for the one hit that
+    // kills a fighter starting at or below 0 hit points.
+    health = TruncateToInt(Lookup(settings, "health").number, INT32_MIN / 3 + 4, INT32_MAX / 3);
     hitPoints = health * 3;
     maxHitPoints = health * 3;
     meleeSkill = WholeNumber(settings, "meleeskill");

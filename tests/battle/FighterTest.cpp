@@ -1,6 +1,8 @@
 #include "battle/Fighter.h"
+#include "battle/BattleState.h"
 
 #include "engine/GameError.h"
+#include "rules/Orders.h"
 #include "tests/support/ScopedEngine.h"
 #include "tests/support/TempDir.h"
 
@@ -60,6 +62,13 @@ TEST_F(FighterFile, NumbersAreCutTowardZeroAndMissingOnesReadAsZero) {
     EXPECT_EQ(INT32_MAX / 3 * 3, huge.maxHitPoints);
     EXPECT_EQ(INT32_MAX, huge.meleeSkill);
     EXPECT_EQ(INT32_MIN, huge.team);
+
+    // Hugely negative health: the hit that kills must not run past the int range first.
+    Fighter doomed = Load("health = -99999999999\n");
+    BattleState battle;
+    ApplyDamage(battle, doomed, 6);
+    EXPECT_TRUE(doomed.dead);
+    EXPECT_EQ(0, doomed.hitPoints);
 
     const Fighter blank = Load("health = ten\nposx = 12\n");
     EXPECT_EQ(0, blank.maxHitPoints);

@@ -1,7 +1,7 @@
 #include "battle/BattleState.h"
 
 #include "battle/PhaseTable.h"
-#include "battle/Truncate.h"
+#include "engine/NumberConversion.h"
 #include "graphics/Font.h"
 #include "graphics/MainInterface.h"
 #include "graphics/VideoSystem.h"

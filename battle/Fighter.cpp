@@ -1,7 +1,7 @@
 #include "battle/Fighter.h"
 
-#include "battle/Truncate.h"
 #include "engine/GameError.h"
+#include "engine/NumberConversion.h"
 
 #include <cstdio>
 

@@ -1,26 +1,13 @@
 #include "graphics/Font.h"
 
+#include "engine/NumberConversion.h"
 #include "graphics/VideoSystem.h"
 #include "platform/FileReader.h"
 
 #include <algorithm>
-#include <limits>
 #include <sstream>
 
 namespace {
-
-int32_t Clamp32(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
-// Toward zero, clamped; NaN gives 0.
-int32_t Truncate(double value) {
-    if (!(value == value)) {
-        return 0;
-    }
-    return Clamp32(static_cast<int64_t>(std::clamp(value, -4e9, 4e9)));
-}
 
 bool ReadTable(std::istream& in, int32_t (&table)[256]) {
     for (int32_t& entry : table) {
@@ -74,12 +61,12 @@ void Font::DrawText(std::string text, int32_t x, int32_t y, float red, float gre
     int64_t pen = 0;
     for (const char ch : text) {
         const int32_t code = static_cast<signed char>(ch);
-        DrawChar(Clamp32(x + pen), y, code, red, green, blue);
+        DrawChar(ClampToInt32(x + pen), y, code, red, green, blue);
         if (HasGlyph(code)) {
-            pen = Clamp32(pen + int64_t{glyphWidth[code - 33]} + kGap);
+            pen = ClampToInt32(pen + int64_t{glyphWidth[code - 33]} + kGap);
         } else {
             // Half the sheet, with no gap of its own.
-            pen = Truncate(static_cast<double>(sheet.width) * 0.5 + static_cast<double>(pen));
+            pen = TruncateToInt(static_cast<double>(sheet.width) * 0.5 + static_cast<double>(pen));
         }
     }
 }

@@ -1,21 +1,11 @@
 #include "graphics/Interface.h"
 
 #include "engine/InputSystem.h"
+#include "engine/NumberConversion.h"
 #include "graphics/VideoSystem.h"
 #include "platform/FileReader.h"
 
-#include <algorithm>
-#include <limits>
 #include <sstream>
-
-namespace {
-
-int32_t Clamp32(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
-} // namespace
 
 void Interface::ParseLayout(const std::string& text, std::string& sheetPath, int32_t& originX,
                             int32_t& originY, std::vector<InterfaceElement>& elements) {
@@ -112,6 +102,6 @@ void Interface::DrawElements() {
         }
         gVideo->DrawSpriteRegion(sheet, static_cast<float>(sourceX), static_cast<float>(sourceY),
                                  static_cast<float>(width), static_cast<float>(height),
-                                 Clamp32(left), Clamp32(top), 1.0f, 1.0f, 1.0f, 1.0f);
+                                 ClampToInt32(left), ClampToInt32(top), 1.0f, 1.0f, 1.0f, 1.0f);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "engine/GameError.h"
 #include "engine/Kernel.h"
+#include "engine/NumberConversion.h"
 #include "graphics/TgaImage.h"
 #include "platform/FileReader.h"
 
@@ -17,19 +18,6 @@ namespace {
     throw GameError(SDL_GetError());
 }
 
-// Sizes truncated to whole pixels. Sizes come from data files and may be absurd; keep the
-// conversion defined (NaN draws nothing) and far inside the int range.
-int WholePixels(float size) {
-    constexpr float kLimit = 1 << 30;
-    if (!(size > -kLimit)) {
-        return size < 0.0f ? -(1 << 30) : 0;
-    }
-    if (size > kLimit) {
-        return 1 << 30;
-    }
-    return static_cast<int>(size);
-}
-
 } // namespace
 
 void VideoSystem::Init(std::string) {
@@ -41,9 +29,9 @@ void VideoSystem::Init(std::string) {
     // A missing key reads as 0 and SDL decides what to make of it.
     SettingsTable& settings = gKernel->settings;
     // A plain cast of a number beyond the int range ("h_res = 1e20") is undefined.
-    width = WholePixels(settings["h_res"].number);
-    height = WholePixels(settings["v_res"].number);
-    depth = WholePixels(settings["bpp"].number);
+    width = TruncateToInt(settings["h_res"].number);
+    height = TruncateToInt(settings["v_res"].number);
+    depth = TruncateToInt(settings["bpp"].number);
     fullScreen = settings["full_screen"].number != 0.0f;
     useOpenGL = settings["use_opengl"].number != 0.0f;
     // X keeps window sizes in 16 bits: a bigger one wraps, and one that wraps to 0 ends
@@ -129,8 +117,8 @@ Texture VideoSystem::LoadTGA(std::string path) {
 
 void VideoSystem::DrawSprite(const Texture& texture, int32_t x, int32_t y, float red, float green,
                              float blue, float alpha) {
-    const int w = WholePixels(texture.width);
-    const int h = WholePixels(texture.height);
+    const int w = TruncateToInt(texture.width);
+    const int h = TruncateToInt(texture.height);
     glBindTexture(GL_TEXTURE_2D, texture.id);
     glColor4f(red, green, blue, alpha);
     glPushMatrix();
@@ -160,8 +148,8 @@ void VideoSystem::DrawSpriteRegion(const Texture& texture, float sourceX, float 
     const float s1 = right / w;
     const float t0 = (h - sourceY) / h;
     const float t1 = (h - bottom) / h;
-    const int sw = WholePixels(sourceWidth);
-    const int sh = WholePixels(sourceHeight);
+    const int sw = TruncateToInt(sourceWidth);
+    const int sh = TruncateToInt(sourceHeight);
 
     glBindTexture(GL_TEXTURE_2D, texture.id);
     glColor4f(red, green, blue, alpha);

@@ -2,8 +2,8 @@
 
 #include "battle/BattleState.h"
 #include "battle/PhaseTable.h"
-#include "battle/Truncate.h"
 #include "engine/InputSystem.h"
+#include "engine/NumberConversion.h"
 #include "graphics/Font.h"
 #include "graphics/MainInterface.h"
 #include "graphics/VideoSystem.h"

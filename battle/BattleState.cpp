@@ -221,6 +221,10 @@ void BattleState::FlyMissiles() {
 
 void BattleState::PhaseStep() {
     lastTick = Clock::Ticks();
+    StepPhase();
+}
+
+void BattleState::StepPhase() {
     decisionQueue.clear();
     for (auto& owned : fighters) {
         Fighter& fighter = *owned;

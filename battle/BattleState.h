@@ -50,6 +50,11 @@ public:
     // missile skill, speed and melee skill; green text while it waits for its order.
     void DrawFighterPanel(int32_t x, int32_t y, bool highlighted, const Fighter& fighter);
 
+    // The phase step without its clock: queues the first living fighter that acts in this
+    // phase and has no order (setting awaitingOrder), or else carries the phase out and
+    // moves on to the next. Shared by the loop and anything that plays battles headless.
+    void StepPhase();
+
 private:
     void DrawGround();
     void DrawFighters();

@@ -1,30 +1,27 @@
-#include "battle/PhaseTable.h"
 #include "platform/Random.h"
+#include "rules/BattleOutcome.h"
 #include "rules/ComputerDecision.h"
 #include "rules/Orders.h"
 #include "tests/rules/RulesFixture.h"
 
 #include <algorithm>
 
-// Eight fighters, all decided by the computer, run as the battle loop runs them: ask the
-// first idle fighter of the phase, else land the markers, else act. The computer only
-// attacks the first four, so the run ends when they are dead.
+// Eight fighters, all decided by the computer, run as the battle loop runs them: the
+// decision for the fighter the phase step queued, else the markers land at once, else the
+// next phase step. The computer only attacks the first four, so the run ends when they are
+// dead.
 class BattleRunTest : public RulesTest {
 protected:
     void Step() {
-        for (auto& f : battle.fighters) {
-            if (!f->IsDead() && ActsInPhase(f->speed, battle.phase) &&
-                f->order == OrderCode::None) {
-                Ask(*f);
-                DecideComputerOrder(battle);
-                ASSERT_FALSE(battle.awaitingOrder);
-                ASSERT_NE(f->order, OrderCode::None);
-                return;
-            }
+        if (battle.awaitingOrder) {
+            Fighter& asked = *battle.decisionQueue.front();
+            DecideComputerOrder(battle);
+            ASSERT_FALSE(battle.awaitingOrder);
+            ASSERT_NE(asked.order, OrderCode::None);
+            return;
         }
         battle.missiles.clear();
-        DispatchPhase(battle, battle.phase);
-        battle.phase = battle.phase % 12 + 1;
+        battle.StepPhase();
         for (auto& f : battle.fighters) {
             ASSERT_GE(f->hitPoints, 0);
             ASSERT_EQ(f->IsDead(), f->hitPoints == 0);
@@ -43,6 +40,7 @@ TEST_F(BattleRunTest, EndsWithTheFirstFourDeadAndTheRestHolding) {
         SCOPED_TRACE(seed);
         Random::Seed(seed);
         battle.fighters.clear();
+        battle.phase = 1;
         const int32_t speeds[8] = {12, 7, 4, 1, 9, 5, 3, 10};
         for (int i = 0; i < 8; ++i) {
             Fighter& f = Add("F" + std::to_string(i), i < 4 ? 40.0f : 220.0f,
@@ -52,17 +50,34 @@ TEST_F(BattleRunTest, EndsWithTheFirstFourDeadAndTheRestHolding) {
             f.missileSkill = 6;
             f.hitPoints = 40;
         }
-        const auto firstFour = battle.fighters.begin() + 4;
-        for (int steps = 0; !std::all_of(battle.fighters.begin(), firstFour,
-                                         [](const auto& f) { return f->IsDead(); });) {
+        for (int steps = 0; JudgeOutcome(battle) == BattleOutcome::Undecided;) {
             ASSERT_LT(++steps, 500000) << "the battle stalled";
             ASSERT_NO_FATAL_FAILURE(Step());
         }
+        EXPECT_EQ(JudgeOutcome(battle), BattleOutcome::Defeat);
         for (int i = 0; i < 100; ++i) {
             ASSERT_NO_FATAL_FAILURE(Step());
         }
+        const auto firstFour = battle.fighters.begin() + 4;
         EXPECT_TRUE(std::all_of(firstFour, battle.fighters.end(), [](const auto& f) {
             return f->IsDead() || f->order == OrderCode::Hold;
         }));
     }
+}
+
+// Team 1 against everyone else; a side with nobody alive has lost, and when both sides
+// are gone at once the player has.
+TEST_F(RulesTest, OutcomeIsDecidedWhenOneSideHasNobodyAlive) {
+    Fighter& ana = Add("Ana", 10, 10, 1);
+    Fighter& bo = Add("Bo", 40, 10, 2);
+    Fighter& cy = Add("Cy", 70, 10, 3);
+    EXPECT_EQ(JudgeOutcome(battle), BattleOutcome::Undecided);
+    bo.dead = true;
+    EXPECT_EQ(JudgeOutcome(battle), BattleOutcome::Undecided); // team 3 fights on
+    cy.dead = true;
+    EXPECT_EQ(JudgeOutcome(battle), BattleOutcome::Victory);
+    ana.dead = true;
+    EXPECT_EQ(JudgeOutcome(battle), BattleOutcome::Defeat);
+    bo.dead = false;
+    EXPECT_EQ(JudgeOutcome(battle), BattleOutcome::Defeat);
 }

@@ -1,5 +1,5 @@
-#include "engine/Program.h"
+#include "engine/CommandLine.h"
 
-int main(int, char**) {
-    return RunProgram();
+int main(int argc, char** argv) {
+    return RunCommandLine(argc, argv);
 }

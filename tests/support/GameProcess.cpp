@@ -1,6 +1,5 @@
 #include "tests/support/GameProcess.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,11 +20,33 @@ std::vector<std::string> GameProcess::QuietDrawing() {
     return {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1", "ASAN_OPTIONS=detect_leaks=0"};
 }
 
-GameProcess::GameProcess(const std::string& workingDirectory,
-                         std::vector<std::string> environment) {
-    char pattern[] = "/tmp/vornak-stderr-XXXXXX";
-    const int stderrFile = mkstemp(pattern);
-    stderrPath_ = pattern;
+namespace {
+
+int TemporaryFile(std::string& path) {
+    char pattern[] = "/tmp/vornak-output-XXXXXX";
+    const int file = mkstemp(pattern);
+    path = pattern;
+    return file;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+GameProcess::GameProcess(const std::string& workingDirectory, std::vector<std::string> environment,
+                         const std::vector<std::string>& arguments) {
+    const int stderrFile = TemporaryFile(stderrPath_);
+    const int stdoutFile = TemporaryFile(stdoutPath_);
+    std::vector<char*> argv{const_cast<char*>(VORNAK_BINARY)};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
 
     pid_ = fork();
     if (pid_ == 0) {
@@ -33,15 +54,15 @@ GameProcess::GameProcess(const std::string& workingDirectory,
             _exit(127);
         }
         dup2(stderrFile, STDERR_FILENO);
-        const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, STDOUT_FILENO);
+        dup2(stdoutFile, STDOUT_FILENO);
         for (const std::string& entry : environment) {
             putenv(const_cast<char*>(entry.c_str()));
         }
-        execl(VORNAK_BINARY, VORNAK_BINARY, static_cast<char*>(nullptr));
+        execv(VORNAK_BINARY, argv.data());
         _exit(127);
     }
     close(stderrFile);
+    close(stdoutFile);
 }
 
 GameProcess::~GameProcess() {
@@ -50,6 +71,7 @@ GameProcess::~GameProcess() {
         Wait(10.0);
     }
     unlink(stderrPath_.c_str());
+    unlink(stdoutPath_.c_str());
 }
 
 bool GameProcess::Running() {
@@ -76,8 +98,9 @@ bool GameProcess::Wait(double seconds) {
 }
 
 std::string GameProcess::StandardError() const {
-    std::ifstream in(stderrPath_);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return ReadFile(stderrPath_);
+}
+
+std::string GameProcess::StandardOutput() const {
+    return ReadFile(stdoutPath_);
 }

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// Runs the real vornak executable in a chosen working directory, with standard error
-// captured, and makes sure it never outlives the test.
+// Runs the real vornak executable in a chosen working directory, with standard output and
+// error captured, and makes sure it never outlives the test.
 class GameProcess {
 public:
     // Extra environments for a test run: no sound device and no error box. `Quiet` keeps
@@ -14,8 +14,10 @@ public:
     static std::vector<std::string> Quiet();
     static std::vector<std::string> QuietDrawing();
 
-    // Starts the game; `environment` entries ("NAME=value") are added to ours.
-    GameProcess(const std::string& workingDirectory, std::vector<std::string> environment = {});
+    // Starts the game; `environment` entries ("NAME=value") are added to ours, `arguments`
+    // follow the program's name.
+    GameProcess(const std::string& workingDirectory, std::vector<std::string> environment = {},
+                const std::vector<std::string>& arguments = {});
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
@@ -26,10 +28,12 @@ public:
     // Exit code, or 128 + signal number when a signal ended it; -1 while running.
     int ExitCode() const { return exitCode_; }
     std::string StandardError() const;
+    std::string StandardOutput() const;
     int Pid() const { return pid_; }
 
 private:
     int pid_ = -1;
     int exitCode_ = -1;
     std::string stderrPath_;
+    std::string stdoutPath_;
 };

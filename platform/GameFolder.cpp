@@ -1,0 +1,5 @@
+#include "platform/GameFolder.h"
+
+std::string GameFolder::Default() {
+    return ".";
+}

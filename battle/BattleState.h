@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +36,10 @@ public:
     std::vector<std::unique_ptr<Fighter>> fighters;
     std::deque<std::string> messages; // oldest first, at most 7
     std::vector<Missile> missiles;
+    // Told of every hit that lands: who struck, who was hit, the hit points it lost and
+    // whether it died of it. Empty in the game; the balance simulator counts with it.
+    std::function<void(const Fighter& attacker, const Fighter& victim, int32_t lost, bool killed)>
+        onHit;
 
     BattleState();
     ~BattleState() override;

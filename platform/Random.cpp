@@ -4,13 +4,15 @@
 
 namespace {
 
+// Per thread, so that headless battles on several threads each draw from their own
+// generator; the game and its tests run on one thread and see no difference.
 std::function<int()>& NextSource() {
-    static std::function<int()> source;
+    static thread_local std::function<int()> source;
     return source;
 }
 
 std::function<void(uint32_t)>& SeedSink() {
-    static std::function<void(uint32_t)> sink;
+    static thread_local std::function<void(uint32_t)> sink;
     return sink;
 }
 

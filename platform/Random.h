@@ -4,7 +4,7 @@
 #include <functional>
 
 // The game's one seam for randomness: the standard library's rand and srand, which a
-// test can replace with a scripted sequence.
+// test can replace with a scripted sequence. An override holds for the thread that sets it.
 class Random {
 public:
     static int Next();

@@ -4,21 +4,18 @@
 #include "platform/Random.h"
 #include "rules/Orders.h"
 
-#include <algorithm>
+#include <array>
 
 namespace {
 
-// The computer only ever attacks the first four fighters of the list, whatever their team
-// (so a computer fighter among them may pick itself).
-constexpr size_t kCandidates = 4;
+struct Candidates {
+    Fighter* const* places;
+    std::size_t count;
+};
 
-size_t CandidateCount(const BattleState& battle) {
-    return std::min(kCandidates, battle.fighters.size());
-}
-
-bool AnyCandidateAlive(const BattleState& battle) {
-    for (size_t i = 0; i < CandidateCount(battle); ++i) {
-        if (!battle.fighters[i]->IsDead()) {
+bool AnyCandidateAlive(Candidates candidates) {
+    for (std::size_t i = 0; i < candidates.count; ++i) {
+        if (candidates.places[i] != nullptr && !candidates.places[i]->IsDead()) {
             return true;
         }
     }
@@ -26,14 +23,17 @@ bool AnyCandidateAlive(const BattleState& battle) {
 }
 
 // Nearest living candidate closer than 999 pixels; ties keep the earlier one.
-Fighter* NearestCandidate(BattleState& battle, const Fighter& fighter, float& bestDistance) {
+Fighter* NearestCandidate(Candidates candidates, const Fighter& fighter, float& bestDistance) {
     Fighter* best = nullptr;
     bestDistance = 999.0f;
-    for (size_t i = 0; i < CandidateCount(battle); ++i) {
-        Fighter& candidate = *battle.fighters[i];
-        const float d = Distance(fighter.x, fighter.y, candidate.x, candidate.y);
-        if (d < bestDistance && !candidate.IsDead()) {
-            best = &candidate;
+    for (std::size_t i = 0; i < candidates.count; ++i) {
+        Fighter* candidate = candidates.places[i];
+        if (candidate == nullptr) {
+            continue;
+        }
+        const float d = Distance(fighter.x, fighter.y, candidate->x, candidate->y);
+        if (d < bestDistance && !candidate->IsDead()) {
+            best = candidate;
             bestDistance = d;
         }
     }
@@ -41,11 +41,15 @@ Fighter* NearestCandidate(BattleState& battle, const Fighter& fighter, float& be
 }
 
 // Draws until a living candidate comes up; the caller has made sure there is one.
-Fighter* RandomCandidate(BattleState& battle) {
+Fighter* RandomCandidate(Candidates candidates) {
     for (;;) {
-        const size_t k = static_cast<size_t>(Random::Next() % 4);
-        if (k < battle.fighters.size() && !battle.fighters[k]->IsDead()) {
-            return battle.fighters[k].get();
+        const int k = Random::Next() % static_cast<int>(candidates.count);
+        if (k < 0) {
+            continue;
+        }
+        Fighter* candidate = candidates.places[k];
+        if (candidate != nullptr && !candidate->IsDead()) {
+            return candidate;
         }
     }
 }
@@ -53,15 +57,25 @@ Fighter* RandomCandidate(BattleState& battle) {
 } // namespace
 
 void DecideComputerOrder(BattleState& battle) {
+    // Places past the end of a short list stay empty but are still drawn, as in the game.
+    std::array<Fighter*, kComputerCandidates> places{};
+    for (std::size_t i = 0; i < places.size() && i < battle.fighters.size(); ++i) {
+        places[i] = battle.fighters[i].get();
+    }
+    DecideComputerOrder(battle, places.data(), places.size());
+}
+
+void DecideComputerOrder(BattleState& battle, Fighter* const* places, std::size_t count) {
     if (battle.decisionQueue.empty()) {
         GiveOrder(battle);
         return;
     }
     Fighter& fighter = *battle.decisionQueue.front();
+    const Candidates candidates{places, count};
 
     // Nobody left to attack: the fighter stands for good rather than keep the battle
     // waiting on a decision that has no answer.
-    if (!AnyCandidateAlive(battle)) {
+    if (!AnyCandidateAlive(candidates)) {
         fighter.order = OrderCode::Hold;
         GiveOrder(battle);
         return;
@@ -78,7 +92,7 @@ void DecideComputerOrder(BattleState& battle) {
 
     if (missile) {
         fighter.order = OrderCode::MissileRepeat;
-        fighter.target = RandomCandidate(battle);
+        fighter.target = RandomCandidate(candidates);
         fighter.countdownStart = kMissileCountdown;
         fighter.countdown = kMissileCountdown;
         GiveOrder(battle);
@@ -86,7 +100,7 @@ void DecideComputerOrder(BattleState& battle) {
     }
 
     float bestDistance = 0.0f;
-    Fighter* best = NearestCandidate(battle, fighter, bestDistance);
+    Fighter* best = NearestCandidate(candidates, fighter, bestDistance);
     if (best == nullptr) {
         // Every living candidate is 999 pixels or more away, off any battlefield.
         fighter.order = OrderCode::Hold;

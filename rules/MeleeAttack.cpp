@@ -1,6 +1,7 @@
 #include "rules/MeleeAttack.h"
 
 #include "battle/BattleState.h"
+#include "battle/GameFiles.h"
 #include "rules/CombatLog.h"
 #include "rules/Movement.h"
 #include "rules/Orders.h"
@@ -49,6 +50,6 @@ void MeleeAction(BattleState& battle, Fighter& fighter) {
     }
 
     AddMessage(battle, fighter.name + " swings at " + target.name + "!");
-    RollAttack(battle, target, fighter.meleeSkill, "Sounds\\sword_hit.wav", 6);
+    RollAttack(battle, fighter, target, fighter.meleeSkill, GameFiles::kSwordHit, 6);
     FinishAttack(fighter, repeat, kMeleeCountdown);
 }

@@ -1,11 +1,12 @@
 #include "rules/MissileAttack.h"
 
 #include "battle/BattleState.h"
+#include "battle/GameFiles.h"
 #include "rules/CombatLog.h"
 #include "rules/Orders.h"
 
 void MissileAction(BattleState& battle, Fighter& fighter) {
-    if (!CountDownAttack(battle, fighter, "Sounds\\arrow_fire.wav")) {
+    if (!CountDownAttack(battle, fighter, GameFiles::kArrowFire)) {
         return;
     }
     Fighter& target = *fighter.target;
@@ -13,6 +14,6 @@ void MissileAction(BattleState& battle, Fighter& fighter) {
 
     // No range, no line of sight: a shot always reaches.
     AddMessage(battle, fighter.name + " fires a missile attack at " + target.name + "!");
-    RollAttack(battle, target, fighter.missileSkill, "Sounds\\arrow_hit.wav", 4);
+    RollAttack(battle, fighter, target, fighter.missileSkill, GameFiles::kArrowHit, 4);
     FinishAttack(fighter, repeat, kMissileCountdown);
 }

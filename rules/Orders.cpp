@@ -9,6 +9,7 @@
 #include "rules/Movement.h"
 #include "sound/SoundSystem.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -43,7 +44,9 @@ void LaunchMissile(BattleState& battle, const Fighter& attacker, const Fighter& 
     battle.missiles.push_back(missile);
 }
 
-void ApplyDamage(BattleState& battle, Fighter& victim, int32_t damage) {
+void ApplyDamage(BattleState& battle, Fighter& victim, int32_t damage, const Fighter* attacker) {
+    const int32_t before = victim.hitPoints;
+    const bool wasDead = victim.dead;
     victim.hitPoints -= damage;
     // A hit pushes a prepared attack back; pushed past its start it is lost.
     if (victim.countdown > 0) {
@@ -59,6 +62,11 @@ void ApplyDamage(BattleState& battle, Fighter& victim, int32_t damage) {
         victim.hitPoints = 0;
         victim.dead = true;
         AddMessage(battle, victim.name + " has been killed!");
+    }
+    if (battle.onHit && attacker != nullptr) {
+        // A fighter that starts at or below 0 hit points has none to lose.
+        battle.onHit(*attacker, victim, std::max(before, 0) - victim.hitPoints,
+                     victim.dead && !wasDead);
     }
 }
 
@@ -110,8 +118,8 @@ bool CountDownAttack(BattleState& battle, Fighter& attacker, const char* launchS
     return attacker.countdown == 0;
 }
 
-void RollAttack(BattleState& battle, Fighter& target, int32_t skill, const char* hitSound,
-                int32_t damageSides) {
+void RollAttack(BattleState& battle, const Fighter& attacker, Fighter& target, int32_t skill,
+                const char* hitSound, int32_t damageSides) {
     // Separate statements: the dice must be drawn in this order.
     const int first = Random::Next() % 6;
     const int second = Random::Next() % 6;
@@ -122,7 +130,7 @@ void RollAttack(BattleState& battle, Fighter& target, int32_t skill, const char*
     gSound->PlaySample(hitSound);
     const int32_t damage = Random::Next() % damageSides + 1;
     AddMessage(battle, "It hits for " + std::to_string(damage) + " damage!");
-    ApplyDamage(battle, target, damage);
+    ApplyDamage(battle, target, damage, &attacker);
 }
 
 void FinishAttack(Fighter& attacker, bool repeat, int32_t countdown) {

@@ -1,6 +1,8 @@
 #include "battle/BattleState.h"
 
+#include "battle/GameFiles.h"
 #include "battle/PhaseTable.h"
+#include "battle/TileSheet.h"
 #include "engine/NumberConversion.h"
 #include "graphics/Font.h"
 #include "graphics/MainInterface.h"
@@ -17,18 +19,7 @@
 
 namespace {
 
-constexpr int kFighterCount = 8;
 constexpr uint32_t kPhasePacing = 17; // a phase step needs more than this many ms
-
-// Cells of the tile sheet.
-constexpr float kGroundX = 0.0f, kGroundY = 16.0f;
-constexpr float kTeam1X = 0.0f, kTeam2X = 80.0f, kFighterCellY = 0.0f;
-constexpr float kHealthBarX = 240.0f, kHealthBarY = 254.0f;
-constexpr float kCountdownBarX = 240.0f, kCountdownBarY = 240.0f;
-constexpr float kMarkerX = 64.0f, kMarkerY = 240.0f;
-constexpr float kHitPointsIconX = 48.0f, kMissileIconX = 32.0f, kSpeedIconX = 16.0f,
-                kMeleeIconX = 0.0f, kIconY = 240.0f;
-constexpr float kCell = 16.0f;
 
 constexpr float kDarkened = 0.1f;
 constexpr float kArrivalDistance = 8.0f;
@@ -70,21 +61,21 @@ BattleState::~BattleState() = default;
 
 void BattleState::Init(std::string) {
     auto newInterface = std::make_unique<MainInterface>();
-    newInterface->Init("data\\maininterface.txt");
+    newInterface->Init(GameFiles::kLayout);
     interface = std::move(newInterface);
 
     auto newFont = std::make_unique<Font>();
-    newFont->Init("data\\kestfont.txt");
+    newFont->Init(GameFiles::kFont);
     font = std::move(newFont);
 
-    for (int n = 1; n <= kFighterCount; ++n) {
+    for (int n = 1; n <= GameFiles::kFighterCount; ++n) {
         auto fighter = std::make_unique<Fighter>();
-        fighter->Init("NPCs\\fighter" + std::to_string(n) + ".cfg");
+        fighter->Init(GameFiles::FighterFile(n));
         fighters.push_back(std::move(fighter)); // only once its file has loaded
     }
 
-    background = gVideo->LoadTGA("images\\background.tga");
-    tiles = gVideo->LoadTGA("images\\vntiles.tga");
+    background = gVideo->LoadTGA(GameFiles::kBackground);
+    tiles = gVideo->LoadTGA(GameFiles::kTiles);
 
     awaitingOrder = false;
     lastTick = Clock::Ticks();
@@ -94,7 +85,7 @@ void BattleState::Init(std::string) {
     missiles.shrink_to_fit();
 
     Random::Seed(Clock::SystemMilliseconds());
-    gSound->PlayMusic("Music\\Ashen Tide.mp3");
+    gSound->PlayMusic(GameFiles::kMusic);
 }
 
 void BattleState::Update() {

@@ -19,30 +19,42 @@ int32_t WholeNumber(const SettingsTable& settings, const char* key) {
     return TruncateToInt(Lookup(settings, key).number);
 }
 
-// Refuses a value that `valid` rejects (NaN and infinity among them) with a message that
-// names the file, for whoever wrote it.
-float Checked(const SettingsTable& settings, const char* key, const char* what,
-              bool (*valid)(float), const char* range, const std::string& path) {
-    const float number = Lookup(settings, key).number;
-    if (!valid(number)) {
-        char value[32];
-        std::snprintf(value, sizeof value, "%g", static_cast<double>(number));
-        throw GameError(std::string("Bad ") + what + " " + value + " in " + path + " (must be " +
-                        range + ")");
+// Refuses a value that the limit rejects (NaN and infinity among them).
+float Checked(const SettingsTable& settings, const Fighter::Limit& limit, const std::string& path) {
+    const float number = Lookup(settings, limit.key).number;
+    if (!limit.valid(number)) {
+        throw GameError(Fighter::Refusal(limit, number, path));
     }
     return number;
 }
 
+// Far beyond the window a marker at 2 pixels a frame would take hours to arrive (or, at
+// infinity, never), and the battle waits for every marker.
+bool OnScreenish(float v) {
+    return v >= -1000.0f && v <= 1000.0f;
+}
+
 } // namespace
+
+// The speed picks a row of the phase table; one without a row is refused at loading
+// rather than read outside the table later.
+const Fighter::Limit Fighter::kSpeedLimit = {"speed", "speed", "0 to 12",
+                                             [](float v) { return v > -1.0f && v < 13.0f; }};
+const Fighter::Limit Fighter::kPosXLimit = {"posx", "position", "-1000 to 1000", OnScreenish};
+const Fighter::Limit Fighter::kPosYLimit = {"posy", "position", "-1000 to 1000", OnScreenish};
+
+// Names the file, for whoever wrote it.
+std::string Fighter::Refusal(const Limit& limit, float value, const std::string& path) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%g", static_cast<double>(value));
+    return std::string("Bad ") + limit.what + " " + number + " in " + path + " (must be " +
+           limit.range + ")";
+}
 
 void Fighter::Init(std::string path) {
     ConfiguredEntity::Init(path);
 
-    // The speed picks a row of the phase table; one without a row is refused here rather
-    // than read outside the table later.
-    speed = TruncateToInt(Checked(
-        settings, "speed", "speed", [](float v) { return v > -1.0f && v < 13.0f; }, "0 to 12",
-        path));
+    speed = TruncateToInt(Checked(settings, kSpeedLimit, path));
 
     // Limited so that three times it still fits, with room below for the one hit that
     // kills a fighter starting at or below 0 hit points.
@@ -54,11 +66,8 @@ void Fighter::Init(std::string path) {
     name = Lookup(settings, "name").text;
     countdown = 0;
     countdownStart = 0;
-    // Far beyond the window a marker at 2 pixels a frame would take hours to arrive (or,
-    // at infinity, never), and the battle waits for every marker.
-    const auto onScreenish = [](float v) { return v >= -1000.0f && v <= 1000.0f; };
-    x = Checked(settings, "posx", "position", onScreenish, "-1000 to 1000", path);
-    y = Checked(settings, "posy", "position", onScreenish, "-1000 to 1000", path);
+    x = Checked(settings, kPosXLimit, path);
+    y = Checked(settings, kPosYLimit, path);
     team = WholeNumber(settings, "team");
     destX = -1.0f;
     destY = -1.0f;

@@ -30,6 +30,24 @@ public:
     std::string name;
     Fighter* target = nullptr; // points into the battle's fighter list; not owned
 
-    // Throws GameError when the file cannot be read or its speed has no phase-table row.
+    // The keys Init reads; every one holds a number except kNameKey.
+    static constexpr const char* kKeys[] = {"name",       "team",         "speed", "health",
+                                            "meleeskill", "missileskill", "posx",  "posy"};
+    static constexpr const char* kNameKey = "name";
+
+    // A key whose value the game refuses outside a range, with the words of the refusal.
+    struct Limit {
+        const char* key;
+        const char* what;  // "speed", "position"
+        const char* range; // "0 to 12"
+        bool (*valid)(float);
+    };
+    static const Limit kSpeedLimit, kPosXLimit, kPosYLimit;
+
+    // "Bad speed 13 in NPCs\fighter1.cfg (must be 0 to 12)".
+    static std::string Refusal(const Limit& limit, float value, const std::string& path);
+
+    // Throws GameError when the file cannot be read, its speed has no phase-table row or
+    // its position is far off the window.
     void Init(std::string path) override;
 };

@@ -1,5 +1,6 @@
 #include "engine/Program.h"
 
+#include "battle/GameFiles.h"
 #include "engine/GameError.h"
 #include "platform/ErrorBox.h"
 
@@ -18,7 +19,7 @@ int RunProgram(SubsystemFactory factory) {
 
     try {
         gKernel = new Kernel(std::move(factory));
-        gKernel->Init("Data\\engine.cfg");
+        gKernel->Init(GameFiles::kSettings);
         while (!gKernel->quit) {
             gKernel->Update();
             gKernel->Render();

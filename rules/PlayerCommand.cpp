@@ -2,6 +2,7 @@
 
 #include "battle/BattleState.h"
 #include "battle/PhaseTable.h"
+#include "battle/TileSheet.h"
 #include "engine/InputSystem.h"
 #include "engine/NumberConversion.h"
 #include "graphics/Font.h"
@@ -18,8 +19,6 @@ namespace {
 
 constexpr int32_t kFieldFirst = 8; // the battlefield under the pointer, inclusive
 constexpr int32_t kFieldLast = 263;
-constexpr float kDestinationFirst = 8.0f;
-constexpr float kDestinationLast = 248.0f;
 
 // Rises from 0 to 1 and back once a second.
 float Pulse() {
@@ -32,7 +31,7 @@ float Pulse() {
 
 void DrawRing(const BattleState& battle, const Fighter& fighter, float red, float green, float blue,
               float alpha) {
-    gVideo->DrawSpriteRegion(battle.tiles, 0.0f, 32.0f, 32.0f, 32.0f,
+    gVideo->DrawSpriteRegion(battle.tiles, kRingX, kRingY, kRingSize, kRingSize,
                              TruncateToInt(fighter.x - 8.0f), TruncateToInt(fighter.y - 8.0f), red,
                              green, blue, alpha);
 }
@@ -132,9 +131,9 @@ void MoveCommand(BattleState& battle, Fighter& fighter) {
     }
     // Centres the sprite of a fighter standing at the destination on the pointer.
     const float px =
-        std::max(kDestinationFirst, std::min(kDestinationLast, float(gInput->mouseX - 8)));
+        std::max(kFieldFirstPosition, std::min(kFieldLastPosition, float(gInput->mouseX - 8)));
     const float py =
-        std::max(kDestinationFirst, std::min(kDestinationLast, float(gInput->mouseY - 8)));
+        std::max(kFieldFirstPosition, std::min(kFieldLastPosition, float(gInput->mouseY - 8)));
     const float d = Distance(px, py, fighter.x, fighter.y);
 
     // A fighter that never acts would never get there: it gets no estimate.

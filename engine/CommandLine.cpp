@@ -2,22 +2,41 @@
 
 #include "engine/Program.h"
 #include "engine/Version.h"
+#include "simulate/SimulateCommand.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr int kUsageError = 2;
+
+struct Command {
+    const char* name;
+    const char* summary; // its lines in --help
+    int (*run)(const std::vector<std::string>& arguments);
+};
+
+const Command kCommands[] = {
+    {"simulate",
+     "  simulate [DIR]  play computer-only battles headless and say who wins how often\n",
+     RunSimulateCommand},
+};
 
 void PrintHelp() {
     std::printf("Usage: vornak [COMMAND] [ARGUMENTS]\n"
                 "\n"
                 "With no command, starts the game in the current folder.\n"
                 "\n"
+                "Commands (each takes --help):\n");
+    for (const Command& command : kCommands) {
+        std::printf("%s", command.summary);
+    }
+    std::printf("\n"
                 "Options:\n"
-                "  --help      show this and exit\n"
-                "  --version   print the version and exit\n");
+                "  --help          show this and exit\n"
+                "  --version       print the version and exit\n");
 }
 
 } // namespace
@@ -34,6 +53,11 @@ int RunCommandLine(int argc, char** argv) {
     if (first == "--version") {
         std::printf("vornak %s\n", kVornakVersion);
         return 0;
+    }
+    for (const Command& command : kCommands) {
+        if (first == command.name) {
+            return command.run(std::vector<std::string>(argv + 2, argv + argc));
+        }
     }
     std::fprintf(stderr, "vornak: unknown command '%s'\nTry 'vornak --help'.\n", first.c_str());
     return kUsageError;

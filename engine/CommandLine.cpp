@@ -1,5 +1,6 @@
 #include "engine/CommandLine.h"
 
+#include "check/CheckCommand.h"
 #include "engine/Program.h"
 #include "engine/Version.h"
 #include "simulate/SimulateCommand.h"
@@ -19,6 +20,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
+    {"check", "  check [DIR]     name every mistake in the game's files by file and line\n",
+     RunCheckCommand},
     {"simulate",
      "  simulate [DIR]  play computer-only battles headless and say who wins how often\n",
      RunSimulateCommand},

@@ -13,33 +13,33 @@ bool IsNumberText(const std::string& value) {
     return value.find_first_not_of("0123456789-.") == std::string::npos;
 }
 
-void ParseLine(SettingsTable& table, const std::string& line) {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string::npos) {
+void ReadLine(ConfigLine& line) {
+    const std::string& text = line.text;
+    const std::size_t equals = text.find('=');
+    line.hasEquals = equals != std::string::npos;
+    if (!line.hasEquals) {
         return;
     }
     // The blanks around '=' are dropped unread, whatever they are.
-    const std::string key = equals == 0 ? line : line.substr(0, equals - 1);
+    line.key = equals == 0 ? text : text.substr(0, equals - 1);
     // A line ending in '=' has no value position; it reads as an empty value.
-    const std::string value = equals + 2 <= line.size() ? line.substr(equals + 2) : std::string();
+    line.value = equals + 2 <= text.size() ? text.substr(equals + 2) : std::string();
 
-    Setting setting;
-    if (IsNumberText(value)) {
-        setting.kind = 1;
-        setting.number = static_cast<float>(std::atof(value.c_str()));
+    if (IsNumberText(line.value)) {
+        line.setting.kind = 1;
+        line.setting.number = static_cast<float>(std::atof(line.value.c_str()));
     } else {
-        setting.kind = 0;
-        setting.text = value;
+        line.setting.kind = 0;
+        line.setting.text = line.value;
     }
-    table.emplace(key, setting); // keeps the first value of a repeated key
 }
 
 } // namespace
 
-void ConfigFile::Parse(SettingsTable& table, const std::string& contents) {
-    table.clear();
+void ConfigFile::VisitLines(const std::string& contents,
+                            const std::function<void(ConfigLine& line)>& visit) {
     std::size_t start = 0;
-    for (;;) {
+    for (int32_t number = 1;; ++number) {
         std::size_t end = contents.find('\n', start);
         const bool last = end == std::string::npos;
         if (last) {
@@ -49,7 +49,11 @@ void ConfigFile::Parse(SettingsTable& table, const std::string& contents) {
         if (!last && lineEnd > start && contents[lineEnd - 1] == '\r') {
             --lineEnd;
         }
-        ParseLine(table, contents.substr(start, lineEnd - start));
+        ConfigLine line;
+        line.number = number;
+        line.text = contents.substr(start, lineEnd - start);
+        ReadLine(line);
+        visit(line);
         if (last) {
             break;
         }
@@ -57,10 +61,19 @@ void ConfigFile::Parse(SettingsTable& table, const std::string& contents) {
     }
 }
 
+void ConfigFile::Parse(SettingsTable& table, const std::string& contents) {
+    table.clear();
+    VisitLines(contents, [&table](ConfigLine& line) {
+        if (line.hasEquals) {
+            table.emplace(std::move(line.key), std::move(line.setting)); // the first one wins
+        }
+    });
+}
+
 void ConfigFile::Load(SettingsTable& table, std::string path) {
     std::string contents;
     if (!FileReader::ReadAll(path, contents)) {
-        throw GameError("Could not open " + path);
+        throw GameError(FileReader::OpenFailure(path));
     }
     Parse(table, contents);
     LogTable(table);

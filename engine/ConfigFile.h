@@ -2,7 +2,19 @@
 
 #include "engine/Setting.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
+
+// One line of a settings file as the reader sees it.
+struct ConfigLine {
+    int32_t number = 0;     // counted from 1
+    std::string text;       // the line without its end
+    bool hasEquals = false; // a line without '=' is skipped; the fields below stay empty
+    std::string key;
+    std::string value; // the characters the setting was read from
+    Setting setting;
+};
 
 // Reads "key = value" settings files (the engine settings and every fighter file).
 //
@@ -19,6 +31,11 @@ public:
     // The parsing half of Load, for text already in memory. Lines end at '\n'; a '\r'
     // right before it belongs to the line end, as in files written on Windows.
     static void Parse(SettingsTable& table, const std::string& contents);
+
+    // Every line of `contents` in order, skipped ones included, read exactly as Parse reads
+    // them (Parse is this with the table as the visitor). An empty text is one empty line.
+    static void VisitLines(const std::string& contents,
+                           const std::function<void(ConfigLine& line)>& visit);
 
     static void LogTable(SettingsTable table);
 };

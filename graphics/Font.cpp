@@ -9,10 +9,15 @@
 
 namespace {
 
-bool ReadTable(std::istream& in, int32_t (&table)[256]) {
+bool ReadTable(std::istringstream& in, int32_t (&table)[256], std::size_t* stoppedAt) {
     for (int32_t& entry : table) {
         int32_t value = 0;
+        in >> std::ws;
+        const std::streamoff at = in.tellg();
         if (!(in >> value)) {
+            if (stoppedAt != nullptr) {
+                *stoppedAt = at < 0 ? in.str().size() : static_cast<std::size_t>(at);
+            }
             return false;
         }
         entry = value;
@@ -23,15 +28,18 @@ bool ReadTable(std::istream& in, int32_t (&table)[256]) {
 } // namespace
 
 bool Font::ParseDescription(const std::string& text, std::string& sheetPath, int32_t (&widths)[256],
-                            int32_t (&xs)[256]) {
+                            int32_t (&xs)[256], std::size_t* stoppedAt) {
     std::fill(std::begin(widths), std::end(widths), 0);
     std::fill(std::begin(xs), std::end(xs), 0);
     sheetPath.clear();
     std::istringstream in(text);
     if (!(in >> sheetPath)) {
+        if (stoppedAt != nullptr) {
+            *stoppedAt = text.size();
+        }
         return false;
     }
-    return ReadTable(in, widths) && ReadTable(in, xs);
+    return ReadTable(in, widths, stoppedAt) && ReadTable(in, xs, stoppedAt);
 }
 
 void Font::Init(std::string path) {

@@ -3,6 +3,7 @@
 #include "engine/Subsystem.h"
 #include "graphics/Texture.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -35,10 +36,12 @@ public:
     virtual void DrawChar(int32_t x, int32_t y, int32_t code, float red, float green, float blue);
 
     // Reads the sheet path and the 256 widths and 256 x positions from whitespace-separated
-    // text. Returns false when the text ends or stops being numbers early; entries not read
-    // are 0, and a missing path is empty.
+    // text. Returns false when the text ends or stops being numbers early, with the offset
+    // where it stopped in `stoppedAt` when given; entries not read are 0, and a missing
+    // path is empty.
     static bool ParseDescription(const std::string& text, std::string& sheetPath,
-                                 int32_t (&widths)[256], int32_t (&xs)[256]);
+                                 int32_t (&widths)[256], int32_t (&xs)[256],
+                                 std::size_t* stoppedAt = nullptr);
 
     static bool HasGlyph(int32_t code) { return code >= 33 && code <= 126; }
 };

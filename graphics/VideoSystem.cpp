@@ -90,7 +90,7 @@ void VideoSystem::SetupOpenGL() {
 Texture VideoSystem::LoadTGA(std::string path) {
     std::string bytes;
     if (!FileReader::ReadAll(path, bytes)) {
-        throw GameError("Could not open " + path);
+        throw GameError(FileReader::OpenFailure(path));
     }
     TgaImage image;
     std::string failure;

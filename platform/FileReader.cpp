@@ -6,6 +6,10 @@
 
 #include <cstdio>
 
+std::string FileReader::OpenFailure(const std::string& gamePath) {
+    return "Could not open " + gamePath;
+}
+
 bool FileReader::ReadAll(const std::string& gamePath, std::string& contents) {
     std::FILE* file = std::fopen(PathResolver::Resolve(gamePath).c_str(), "rb");
     if (!file) {

@@ -61,6 +61,34 @@ eval "$(probe_run wait --dir "$work/player" --settle 1 --cpu 4 -- "$game")"
 eval "$(probe_run step --dir "$work/computer" --settle 1 --cpu 4 -- "$game")"
 eval "$(probe_run idle --dir "$work/idle" --settle 1 --cpu 4 -- "$game")"
 
+# vornak simulate on the shipped fighters, one job and two: wall and processor seconds of
+# the whole process, best of three each.
+simulate_run() {
+    python3 -c '
+import resource, subprocess, sys, time
+start = time.monotonic()
+before = resource.getrusage(resource.RUSAGE_CHILDREN)
+subprocess.run(sys.argv[1:], check=True, stdout=subprocess.DEVNULL)
+after = resource.getrusage(resource.RUSAGE_CHILDREN)
+cpu = (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
+print("%.4f %.4f" % (time.monotonic() - start, cpu))
+' "$game" simulate "$work/player" --battles "$simulate_battles" --jobs "$1"
+}
+simulate_battles=20000
+one_wall=""
+one_cpu=""
+two_wall=""
+for run in 1 2 3; do
+    set -- $(simulate_run 1)
+    one_wall="$one_wall $1"
+    one_cpu="$one_cpu $2"
+    set -- $(simulate_run 2)
+    two_wall="$two_wall $1"
+done
+one_wall=$(best $one_wall)
+one_cpu=$(best $one_cpu)
+two_wall=$(best $two_wall)
+
 "$build/bench/vornak_bench" --benchmark_min_time=0.5 --benchmark_format=console \
     --benchmark_out="$work/bench.json" --benchmark_out_format=json
 
@@ -97,6 +125,9 @@ frame_ms=$(awk -v us="$frame_us" 'BEGIN { printf "%.3f", us / 1000 }')
 actions_m=$(awk -v n="$actions" 'BEGIN { printf "%.2f", n / 1e6 }')
 loop_m=$(awk -v n="$loop_actions" 'BEGIN { printf "%.2f", n / 1e6 }')
 tga_mb=$(awk -v n="$tga" 'BEGIN { printf "%.0f", n / 1048576 }')
+per_core=$(awk -v n="$simulate_battles" -v s="$one_wall" 'BEGIN { printf "%.0f", n / s }')
+per_cpu=$(awk -v n="$simulate_battles" -v s="$one_cpu" 'BEGIN { printf "%.0f", n / s }')
+scaling=$(ratio "$one_wall" "$two_wall")
 
 echo
 echo "Vornak performance (load average now: $(cut -d' ' -f1 /proc/loadavg))"
@@ -104,6 +135,8 @@ printf '  %-44s %s\n' \
     "start-up to first drawn frame (best of 5):" "game $game_start ms, bare window $bare_start ms, ratio $start_ratio (goal <= 1.5: $(verdict "$start_ratio" 1.5 max))" \
     "drawn battle frame, process CPU:" "$frame_ms ms (goal <= 2 ms: $(verdict "$frame_ms" 2 max))" \
     "rules headless, fighter actions per second:" "${actions_m} M (goal >= 10 M: $(verdict "$actions_m" 10 min)); whole loop frames: ${loop_m} M" \
+    "simulate, battles per second on one job:" "$per_core, $per_cpu per processor second (goal >= 5000: $(verdict "$per_core" 5000 min))" \
+    "simulate, two jobs against one:" "$scaling x faster (goal >= 1.7 on two cores: $(verdict "$scaling" 1.7 min))" \
     "TGA decoding (background):" "$tga_mb MiB/s" \
     "peak resident memory (VmHWM, lowest of 5):" "game $game_peak kB, bare window $bare_peak kB, ratio $peak_ratio (goal <= 1.2: $(verdict "$peak_ratio" 1.2 max))" \
     "CPU, one core, player fighter waiting:" "$wait_cpu_percent %" \

@@ -38,7 +38,8 @@ bool FontCheck::Run(CheckReport& report, int32_t (&widths)[256]) {
     std::string sheetPath;
     int32_t xs[256];
     std::size_t stoppedAt = 0;
-    if (!Font::ParseDescription(text, sheetPath, widths, xs, &stoppedAt)) {
+    const bool complete = Font::ParseDescription(text, sheetPath, widths, xs, &stoppedAt);
+    if (!complete) {
         report.Error(path, LineAt(text, stoppedAt),
                      "the description stops here: the game wants the sheet's name, then 256 "
                      "glyph widths and 256 x positions, all whole numbers, and reads every one "
@@ -68,5 +69,5 @@ bool FontCheck::Run(CheckReport& report, int32_t (&widths)[256]) {
         PictureCheck::Holds(report, sheetPath, width, height, needWidth, needHeight,
                             "the glyphs that " + path + " places");
     }
-    return true;
+    return complete;
 }

@@ -8,6 +8,6 @@ class CheckReport;
 class FontCheck {
 public:
     // Reports what is wrong; true, with the glyph widths the game will use (index: code -
-    // 33), when the description could be read.
+    // 33), when the description could be read whole.
     static bool Run(CheckReport& report, int32_t (&widths)[256]);
 };

@@ -59,6 +59,32 @@ bool ParseWhole(const std::string& text, uint64_t lowest, uint64_t highest, uint
     return errno == 0 && value >= lowest && value <= highest;
 }
 
+// The options that take a whole number; the highest values keep each in its field.
+struct WholeOption {
+    const char* name;
+    uint64_t lowest, highest;
+    const char* range;
+    void (*set)(SimulationOptions& options, uint64_t value);
+};
+const WholeOption kWholeOptions[] = {
+    {"--battles", 1, INT64_MAX, "from 1 up",
+     [](SimulationOptions& o, uint64_t v) { o.battles = static_cast<int64_t>(v); }},
+    {"--seed", 0, UINT64_MAX, "from 0 up", [](SimulationOptions& o, uint64_t v) { o.seed = v; }},
+    {"--jobs", 1, 1024, "from 1 to 1024",
+     [](SimulationOptions& o, uint64_t v) { o.jobs = static_cast<int32_t>(v); }},
+    {"--turns", 1, INT32_MAX, "from 1 to 2147483647",
+     [](SimulationOptions& o, uint64_t v) { o.turnLimit = static_cast<int32_t>(v); }},
+};
+
+const WholeOption* FindWholeOption(const std::string& name) {
+    for (const WholeOption& option : kWholeOptions) {
+        if (name == option.name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
 // Fills `request`, or says what is wrong with the command line.
 bool Parse(const std::vector<std::string>& arguments, Request& request, std::string& problem) {
     request.options.jobs = static_cast<int32_t>(Cores());
@@ -90,31 +116,14 @@ bool Parse(const std::vector<std::string>& arguments, Request& request, std::str
             return false;
         }
 
-        uint64_t number = 0;
-        if (option == "--battles") {
-            if (!ParseWhole(value, 1, INT64_MAX, number)) {
-                problem = "--battles takes a whole number from 1 up, not '" + value + "'";
+        if (const WholeOption* whole = FindWholeOption(option)) {
+            uint64_t number = 0;
+            if (!ParseWhole(value, whole->lowest, whole->highest, number)) {
+                problem =
+                    option + " takes a whole number " + whole->range + ", not '" + value + "'";
                 return false;
             }
-            request.options.battles = static_cast<int64_t>(number);
-        } else if (option == "--seed") {
-            if (!ParseWhole(value, 0, UINT64_MAX, number)) {
-                problem = "--seed takes a whole number from 0 up, not '" + value + "'";
-                return false;
-            }
-            request.options.seed = number;
-        } else if (option == "--jobs") {
-            if (!ParseWhole(value, 1, 1024, number)) {
-                problem = "--jobs takes a whole number from 1 to 1024, not '" + value + "'";
-                return false;
-            }
-            request.options.jobs = static_cast<int32_t>(number);
-        } else if (option == "--turns") {
-            if (!ParseWhole(value, 1, INT32_MAX, number)) {
-                problem = "--turns takes a whole number from 1 up, not '" + value + "'";
-                return false;
-            }
-            request.options.turnLimit = static_cast<int32_t>(number);
+            whole->set(request.options, number);
         } else if (option == "--format") {
             if (value == "text") {
                 request.format = Format::Text;

@@ -58,3 +58,25 @@ TEST_F(ComputerTest, MissileTargetIsRedrawnPastTheDeadAndNobodyLeftMeansHold) {
     Decide(6, 6);
     EXPECT_EQ(me.order, OrderCode::Hold);
 }
+
+// Team 1 in a headless battle: the same rule over the fighters outside team 1, with empty
+// places skipped by both the nearest search and the random draw.
+TEST_F(ComputerTest, OtherCandidatesAreChosenTheSameWay) {
+    Fighter& you = Add("You", 100, 130);
+    me.x = 200;
+    Fighter* candidates[] = {&me, nullptr, &you};
+    const auto decideForA = [&](int32_t melee, int32_t missile, std::deque<int> draws) {
+        a.meleeSkill = melee;
+        a.missileSkill = missile;
+        ScopedRandom random(std::move(draws));
+        Ask(a);
+        DecideComputerOrder(battle, candidates, 3);
+        EXPECT_TRUE(random.values.empty());
+    };
+    decideForA(9, 1, {});
+    EXPECT_EQ(a.target, &you); // 136 px away; Me is 197
+    EXPECT_EQ(a.order, OrderCode::ApproachMeleeRepeat);
+    decideForA(1, 9, {1, 3}); // the empty place, then 3 % 3: Me
+    EXPECT_EQ(a.target, &me);
+    EXPECT_EQ(a.order, OrderCode::MissileRepeat);
+}

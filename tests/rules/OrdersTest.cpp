@@ -3,6 +3,8 @@
 #include "tests/rules/RulesFixture.h"
 #include "tests/support/ScopedRandom.h"
 
+#include <tuple>
+
 // A hit pushes a prepared attack back by the damage; only past its start is it lost.
 TEST_F(RulesTest, HitPushesBackCancelsAndKillsInThatOrder) {
     Fighter& ana = Add("Ana", 50, 50);
@@ -23,6 +25,26 @@ TEST_F(RulesTest, HitPushesBackCancelsAndKillsInThatOrder) {
     EXPECT_EQ(ana.hitPoints, 0);
     EXPECT_TRUE(ana.IsDead());
     EXPECT_EQ(Log(), (Lines{"Ana has been cancelled!", "Ana has been killed!"}));
+}
+
+// The hook counts hit points actually lost, so a killing blow counts only what was left.
+TEST_F(RulesTest, HitHookHearsWhoLostHowMuchAndWhoKilled) {
+    Fighter& ana = Add("Ana", 50, 50);
+    Fighter& bo = Add("Bo", 70, 50);
+    std::vector<std::tuple<const Fighter*, const Fighter*, int32_t, bool>> heard;
+    battle.onHit = [&](const Fighter& attacker, const Fighter& victim, int32_t lost, bool killed) {
+        heard.emplace_back(&attacker, &victim, lost, killed);
+    };
+    bo.hitPoints = 7;
+    ApplyDamage(battle, bo, 3, &ana);
+    ApplyDamage(battle, bo, 6, &ana);
+    ApplyDamage(battle, ana, 2); // no attacker named: nothing to count
+    bo.dead = false;
+    bo.hitPoints = -5; // a fighter with no hit points to start with loses none
+    ApplyDamage(battle, bo, 1, &ana);
+    using Heard = decltype(heard)::value_type;
+    EXPECT_EQ(heard, (std::vector<Heard>{Heard{&ana, &bo, 3, false}, Heard{&ana, &bo, 4, true},
+                                         Heard{&ana, &bo, 0, true}}));
 }
 
 TEST_F(RulesTest, MarkerFliesTwoPixelsAFrameTowardsTheTargetsSpotAndNeedsADirection) {

@@ -1,0 +1,117 @@
+#include "battle/Fighter.h"
+#include "battle/GameFiles.h"
+#include "simulate/SimulationReport.h"
+#include "sound/SoundSystem.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The shipped fighters, loaded by the game's own loader from a copy of the game folder
+// (loading appends to the folder's run log).
+std::vector<Fighter> ShippedFighters() {
+    TempDir dir;
+    dir.CopyFrom(VORNAK_GAME_DIR);
+    std::vector<Fighter> fighters;
+    for (int n = 1; n <= GameFiles::kFighterCount; ++n) {
+        fighters.emplace_back();
+        fighters.back().Init(GameFiles::FighterFile(n));
+    }
+    return fighters;
+}
+
+} // namespace
+
+class SimulationTest : public ::testing::Test {
+protected:
+    SimulationTest() { gSound = &silence; }
+    ~SimulationTest() override { gSound = nullptr; }
+
+    SimulationReport Simulate(int64_t battles, uint64_t seed, int32_t jobs, int32_t turns = 500) {
+        SimulationReport report;
+        report.options = {battles, seed, jobs, turns};
+        report.totals = Simulation::Run(fighters, report.options);
+        for (const Fighter& fighter : fighters) {
+            report.fighters.push_back({"f", fighter.name, fighter.team});
+        }
+        return report;
+    }
+
+    SoundSystem silence; // never started: the rules' sounds play nothing
+    std::vector<Fighter> fighters = ShippedFighters();
+};
+
+TEST_F(SimulationTest, TheSameSeedGivesTheSameRunOnAnyNumberOfJobsAndTheTotalsAddUp) {
+    const SimulationReport one = Simulate(300, 7, 1);
+    EXPECT_EQ(one.Json(), Simulate(300, 7, 2).Json());
+    EXPECT_EQ(one.Text(), Simulate(300, 7, 3).Text());
+    EXPECT_NE(one.Json(), Simulate(300, 8, 2).Json());
+
+    const SimulationTotals& t = one.totals;
+    EXPECT_EQ(t.battles, 300);
+    EXPECT_EQ(t.team1Wins + t.othersWins + t.draws, t.battles);
+    int64_t counted = 0, dealt = 0, taken = 0, kills = 0, deaths = 0;
+    for (const auto& [turns, count] : t.battlesByTurns) {
+        counted += count;
+    }
+    for (const FighterTally& f : t.fighters) {
+        dealt += f.damageDealt;
+        taken += f.damageTaken;
+        kills += f.kills;
+        deaths += t.battles - f.survived;
+    }
+    EXPECT_EQ(counted, t.battles);
+    EXPECT_EQ(dealt, taken); // every hit point lost was dealt by someone
+    EXPECT_EQ(kills, deaths);
+    EXPECT_GT(kills, 0);
+}
+
+TEST_F(SimulationTest, AFarStrongerSideWinsNearlyEveryBattleWhicheverSideItIs) {
+    for (int32_t strongTeam : {1, 2}) {
+        SCOPED_TRACE(strongTeam);
+        fighters = ShippedFighters();
+        for (Fighter& fighter : fighters) {
+            if ((fighter.team == 1) == (strongTeam == 1)) {
+                fighter.hitPoints = fighter.maxHitPoints = 300;
+                fighter.meleeSkill = fighter.missileSkill = 12;
+            }
+        }
+        const SimulationTotals t = Simulate(200, 1, 2).totals;
+        EXPECT_GE(strongTeam == 1 ? t.team1Wins : t.othersWins, 196);
+    }
+}
+
+TEST_F(SimulationTest, TheTurnLimitMakesDraws) {
+    // Nobody can walk across the field or prepare a shot within one turn.
+    const SimulationTotals t = Simulate(100, 3, 2, 1).totals;
+    EXPECT_EQ(t.draws, 100);
+    EXPECT_EQ(t.MeanTurns(), 1.0);
+
+    // Nobody acts at all: every battle runs to the limit.
+    for (Fighter& fighter : fighters) {
+        fighter.speed = 0;
+    }
+    const SimulationTotals idle = Simulate(10, 3, 1, 40).totals;
+    EXPECT_EQ(idle.draws, 10);
+    EXPECT_EQ(idle.MedianTurns(), 40.0);
+}
+
+TEST(SimulationFigures, MedianMeanAndWilsonIntervalOnWorkedExamples) {
+    SimulationTotals t;
+    t.battles = 4;
+    t.battlesByTurns = {{10, 1}, {20, 2}, {50, 1}};
+    EXPECT_EQ(t.MedianTurns(), 20.0);
+    EXPECT_EQ(t.MeanTurns(), 25.0);
+    t.battles = 2;
+    t.battlesByTurns = {{10, 1}, {13, 1}};
+    EXPECT_EQ(t.MedianTurns(), 11.5);
+
+    double low = 0, high = 0;
+    SimulationReport::WilsonInterval(5, 10, low, high);
+    EXPECT_NEAR(low, 0.2366, 1e-4);
+    EXPECT_NEAR(high, 0.7634, 1e-4);
+    SimulationReport::WilsonInterval(0, 10, low, high); // never 0 to 0, as the plain one says
+    EXPECT_EQ(low, 0.0);
+    EXPECT_NEAR(high, 0.2775, 1e-4);
+}

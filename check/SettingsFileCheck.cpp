@@ -85,7 +85,8 @@ float SettingsFileCheck::Number(const std::string& key) const {
 
 bool SettingsFileCheck::HasNumber(const std::string& key) const {
     const auto found = table_.find(key);
-    return LineOf(key) != 0 && found != table_.end() && found->second.kind == 1;
+    return LineOf(key) != 0 && found != table_.end() && found->second.kind == 1 &&
+           std::find(faulty_.begin(), faulty_.end(), key) == faulty_.end();
 }
 
 std::string SettingsFileCheck::Shown(const std::string& key) const {
@@ -190,27 +191,31 @@ void SettingsFileCheck::CheckKey(const Line& line) {
     lines_[line.key] = line.number;
 
     const std::string shown = Quoted(line.key + " = " + line.value);
+    std::string error, warning;
     if (rule->word && line.setting.kind == 1) {
-        report_.Error(path_, line.number,
-                      shown + " is a number to the game, which then reads the " + rule->key +
-                          " as empty; write a word with a character other than 0-9, \"-\" and "
-                          "\".\"");
+        error = shown + " is a number to the game, which then reads the " + rule->key +
+                " as empty; write a word with a character other than 0-9, \"-\" and \".\"";
     } else if (!rule->word && line.setting.kind == 0) {
-        report_.Error(path_, line.number,
-                      shown + " is not a number, so the game reads " + rule->key +
-                          " as 0; write a number with 0-9, \"-\" and \".\" only");
+        error = shown + " is not a number, so the game reads " + rule->key +
+                " as 0; write a number with 0-9, \"-\" and \".\" only";
     } else if (!rule->word && line.value.empty()) {
-        report_.Error(path_, line.number,
-                      shown + " has no value, so the game reads " + rule->key + " as 0");
+        error = shown + " has no value, so the game reads " + rule->key + " as 0";
     } else if (!rule->word) {
         char* end = nullptr;
         std::strtod(line.value.c_str(), &end);
         if (*end != '\0') {
-            report_.Warning(path_, line.number,
-                            shown + " is not a well-formed number: the game reads it as " +
-                                NumberText(line.setting.number));
+            warning = shown + " is not a well-formed number: the game reads it as " +
+                      NumberText(line.setting.number);
         }
     }
+    if (!error.empty()) {
+        report_.Error(path_, line.number, error);
+    } else if (!warning.empty()) {
+        report_.Warning(path_, line.number, warning);
+    } else {
+        return;
+    }
+    faulty_.push_back(line.key);
 }
 
 void SettingsFileCheck::CheckMissing() {

@@ -34,8 +34,8 @@ public:
     int32_t LineOf(const std::string& key) const;
     // The key's number as the game reads it: 0 when the file has none.
     float Number(const std::string& key) const;
-    // Whether the file gives the key a number in a well-formed line; only then is there
-    // more to say about the value than Run has said.
+    // Whether the file gives the key a number in a well-formed line and Run found nothing
+    // wrong with it; only then is there more to say about the value.
     bool HasNumber(const std::string& key) const;
     // "key = value" in quotes, the value as the game reads it.
     std::string Shown(const std::string& key) const;
@@ -53,7 +53,8 @@ private:
     std::vector<KeyRule> rules_;
     SettingsTable table_;
     std::map<std::string, int32_t> lines_;
-    std::vector<std::string> meant_; // keys of lines whose form is wrong
+    std::vector<std::string> meant_;  // keys of lines whose form is wrong
+    std::vector<std::string> faulty_; // keys whose value Run reported
 };
 
 // The text in double quotes, with control characters written as escapes.

@@ -115,3 +115,36 @@ TEST(SimulationFigures, MedianMeanAndWilsonIntervalOnWorkedExamples) {
     EXPECT_EQ(low, 0.0);
     EXPECT_NEAR(high, 0.2775, 1e-4);
 }
+
+// The fields of the JSON object and the CSV rows, on a run small enough to add up by hand.
+TEST(SimulationFigures, JsonAndCsvCarryEveryFieldOnAWorkedExample) {
+    SimulationReport report;
+    report.options = {4, 9, 2, 30};
+    report.totals.battles = 4;
+    report.totals.team1Wins = 1;
+    report.totals.othersWins = 2;
+    report.totals.draws = 1;
+    report.totals.battlesByTurns = {{10, 3}, {30, 1}};
+    report.totals.fighters = {{2, 30, 10, 3}, {1, 10, 30, 1}};
+    report.fighters = {{"NPCs/fighter1.cfg", "Ann, \"the Bold\"", 1}, {"NPCs/f2.cfg", "Bo", 3}};
+    report.othersTeam = 3;
+    double low = 0, high = 0;
+    SimulationReport::WilsonInterval(2, 4, low, high);
+    char rates[128];
+    std::snprintf(rates, sizeof rates, "\"win_rate\": 0.5000, \"win_rate_low\": %.4f", low);
+    const std::string json = report.Json();
+    for (const std::string& piece :
+         {std::string("\"battles\": 4,\n  \"seed\": 9,\n  \"turn_limit\": 30,\n  \"draws\": 1,"),
+          std::string("{\"team\": 1, \"wins\": 1, \"win_rate\": 0.2500,"),
+          "{\"team\": 3, \"wins\": 2, " + std::string(rates),
+          std::string("\"turns\": {\"mean\": 15.00, \"median\": 10.0}"),
+          std::string("{\"file\": \"NPCs/fighter1.cfg\", \"name\": \"Ann, \\\"the Bold\\\"\", "
+                      "\"team\": 1, \"kills\": 0.5000, \"damage_dealt\": 7.5000, "
+                      "\"damage_taken\": 2.5000, \"survival_rate\": 0.7500}")}) {
+        EXPECT_NE(json.find(piece), std::string::npos) << piece << "\n" << json;
+    }
+    EXPECT_EQ(report.Csv(), "file,name,team,kills,damage_dealt,damage_taken,survival_rate\n"
+                            "NPCs/fighter1.cfg,\"Ann, \"\"the Bold\"\"\",1,0.5000,7.5000,2.5000,"
+                            "0.7500\n"
+                            "NPCs/f2.cfg,Bo,3,0.2500,2.5000,7.5000,0.2500\n");
+}

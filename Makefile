@@ -6,7 +6,7 @@ JOBS := $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 TEST_ENV := SDL_AUDIODRIVER=dummy
 
-.PHONY: deps build play test test-fast bench fuzz format clean
+.PHONY: deps build play test check mutants bench fuzz format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -18,21 +18,22 @@ build: deps
 play: build
 	cd $(BUILD)/game && ../vornak
 
-# The normal build with warnings as errors, then the same tests built with ASan + UBSan.
+# Everything that guards a player: every tier of the normal build (warnings as errors),
+# the same tests but the slow ones built with ASan + UBSan, and a short run of each fuzzer.
 test: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON
 	cmake --build $(BUILD) -j$(JOBS)
-	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 300
+	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS)
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNAK_SANITIZE=ON -DVORNAK_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
-	cd $(ASAN_BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 600
+	cd $(ASAN_BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) -LE slow
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
-# The normal build's tests only, for a quick check while working.
-test-fast: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON
-	cmake --build $(BUILD) -j$(JOBS)
-	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 300
+# The fast tiers while working: unit and gl of the normal build, in well under a minute.
+check: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target tier_unit tier_gl
+	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) -L '^(unit|gl)$$'
 
 # Each file reader under libFuzzer (clang, ASan + UBSan) for FUZZ_SECONDS; fails on any crash.
 FUZZ_BUILD := build-fuzz

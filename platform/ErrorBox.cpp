@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -104,6 +105,10 @@ void ShowX11Box(const std::string& text) {
                                         static_cast<unsigned>(layout.height), 1,
                                         BlackPixel(display, screen), WhitePixel(display, screen));
     XStoreName(display, window, kCaption);
+    // Whoever looks for this program's windows (a window manager, a test) finds the box too.
+    const unsigned long pid = static_cast<unsigned long>(getpid());
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
 
     XSizeHints* hints = XAllocSizeHints();
     hints->flags = PPosition | PMinSize | PMaxSize;

@@ -290,8 +290,10 @@ TEST_P(BadFile, EndsInItsMessageOrKeepsRunning) {
         EXPECT_EQ(width, row.windowWidth == kScreenSize ? screenWidth : row.windowWidth);
         EXPECT_EQ(height, row.windowHeight == kScreenSize ? screenHeight : row.windowHeight);
     }
-    // Let the battle draw and step with the broken file before it is closed.
-    EXPECT_FALSE(game.Wait(1.5)) << game.StandardError();
+    // Let the battle draw and step with the broken file before it is closed (a game
+    // without OpenGL never shows the field).
+    x11.WaitForBattlefield(window, 5.0);
+    EXPECT_FALSE(game.Wait(0.3)) << game.StandardError();
     x11.RequestClose(window);
     ASSERT_TRUE(game.Wait(30.0)) << "the game did not end after its window was closed";
     EXPECT_EQ(game.ExitCode(), 0);

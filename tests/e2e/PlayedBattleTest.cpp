@@ -57,7 +57,9 @@ void ClickButton(X11Session& x11, unsigned long window, const Button& button) {
 struct RunningGame {
     explicit RunningGame(const TempDir& dir) : game(dir.path(), kQuiet) {
         window = x11.Connected() ? x11.FindWindow("Vornak", game.Pid(), 20.0) : 0;
-        Sleep(500); // the first frames
+        if (window != 0 && !x11.WaitForBattlefield(window, 20.0)) {
+            window = 0;
+        }
     }
     X11Session x11;
     GameProcess game;

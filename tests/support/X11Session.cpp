@@ -37,7 +37,7 @@ Window Search(Display* display, Window window, const std::string& title, int pid
     if (XFetchName(display, window, &name) && name) {
         const bool match = title == name;
         XFree(name);
-        if (match && (pid == 0 || PidOf(display, window) == 0 || PidOf(display, window) == pid)) {
+        if (match && (pid == 0 || PidOf(display, window) == pid)) {
             return window;
         }
     }
@@ -163,6 +163,17 @@ double X11Session::Brightness(unsigned long window, int x, int y, int width, int
     }
     XDestroyImage(image);
     return total / (3.0 * width * height);
+}
+
+bool X11Session::WaitForBattlefield(unsigned long window, double seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (Brightness(window, 8, 8, 32, 32) <= 0.0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
 }
 
 bool X11Session::Screenshot(unsigned long window, const std::string& pngPath) {

@@ -27,6 +27,8 @@ public:
     void Click(unsigned long window, int x, int y);
     // Mean of red, green and blue (0 to 255) over a rectangle of the window; -1 on failure.
     double Brightness(unsigned long window, int x, int y, int width, int height);
+    // Waits up to `seconds` for the battlefield's first tiles to show; false if they did not.
+    bool WaitForBattlefield(unsigned long window, double seconds);
     // Saves the window's contents as a PNG picture.
     bool Screenshot(unsigned long window, const std::string& pngPath);
 

@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The mutation check: do the fast tests notice a real mistake? Each entry of
+# scripts/mutants.txt is one single-point fault. For each, in a scratch copy of the source
+# (build-mutants/), the fault is applied, the unit and gl tiers are rebuilt incrementally
+# and run, and the file is restored. A fault is "caught" when some test fails and
+# "ESCAPED" when all pass. An entry whose text is not found exactly once in its file, or
+# whose fault does not compile, is an error of the list: it must be fixed, not skipped.
+#
+#   scripts/mutants.sh [PATH...]    all faults, or those in files under the PATHs given
+#                                   (a file or a folder: rules/ or graphics/Font.cpp)
+#   scripts/mutants.sh --validate   only check that every entry applies (no build)
+#
+# Exits non-zero when any fault escaped or any entry could not be applied.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+list="$root/scripts/mutants.txt"
+scratch="$root/build-mutants"
+jobs=${JOBS:-2}
+
+validate_only=0
+only=()
+for arg in "$@"; do
+    case $arg in
+    --validate) validate_only=1 ;;
+    *) only+=("${arg#./}") ;;
+    esac
+done
+
+# Reads the list (in perl, a part of every Debian system) and writes each selected entry
+# as three NUL-terminated fields (path, FROM, TO) to the file named by $3, after checking
+# that it applies to the source. With a fourth argument, an entry's index, writes the file
+# with that fault applied to that path instead. "<nl>" in FROM matches a line break and
+# the indentation after it; in TO it is a line break.
+entries() {
+    perl -e '
+        my ($list, $root, $out, $apply, @only) = @ARGV;
+        open(my $in, "<", $list) or die "no $list\n";
+        open(my $o, ">", $out) or die;
+        my ($index, $bad) = (0, 0);
+        while (my $line = <$in>) {
+            chomp $line;
+            next if $line =~ /^\s*(#|$)/;
+            my ($path, $from, $to) = $line =~ /^(\S+): (.*?) =>(?: (.*))?$/;
+            if (!defined $path) { print "BAD LINE     $line\n"; $bad++; next }
+            next if @only && !grep { index($path, $_) == 0 } @only;
+            $to //= "";
+            s/^\s+|\s+$//g for $from, $to;
+            my $pattern = join("\\n[ \\t]*", map { quotemeta } split(/<nl>/, $from, -1));
+            my $text = "";
+            if (open(my $f, "<", "$root/$path")) { local $/; $text = <$f> }
+            my $count = () = $text =~ /$pattern/g;
+            if ($count != 1) {
+                print "NOT APPLIED  $path: $from => $to  (found $count times)\n";
+                $bad++;
+                next;
+            }
+            if ($apply eq "") {
+                print $o "$path\0$from\0$to\0";
+            } elsif ($apply == $index) {
+                (my $replacement = $to) =~ s/<nl>/\n/g;
+                $text =~ s/$pattern/$replacement/;
+                print $o $text;
+            }
+            $index++;
+        }
+        exit($bad ? 3 : 0);
+    ' "$list" "$root" "$@"
+}
+
+# Every selected entry must apply to the source as it is now.
+records=$(mktemp)
+trap 'rm -f "$records"' EXIT
+status=0
+entries "$records" "" "${only[@]}" || status=$?
+paths=()
+froms=()
+tos=()
+while IFS= read -r -d '' path && IFS= read -r -d '' from && IFS= read -r -d '' to; do
+    paths+=("$path")
+    froms+=("$from")
+    tos+=("$to")
+done <"$records"
+describe() {
+    echo "${paths[$1]}: ${froms[$1]} => ${tos[$1]}"
+}
+if [ "$status" -ne 0 ]; then
+    echo "the list does not match the source; fix the entries above"
+    exit 1
+fi
+if [ "$validate_only" -eq 1 ]; then
+    echo "${#paths[@]} faults, each applies once"
+    exit 0
+fi
+[ ${#paths[@]} -gt 0 ] || { echo "no fault under ${only[*]}"; exit 1; }
+
+# The fast tiers need a display; one Xvfb serves the whole run.
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
+fi
+export SDL_AUDIODRIVER=dummy
+
+# The scratch copy: files copied only when they differ, so the build stays incremental.
+mkdir -p "$scratch/src"
+cd "$root"
+git ls-files -z --cached --others --exclude-standard | while IFS= read -r -d '' file; do
+    [ -f "$file" ] || continue
+    if ! cmp -s "$file" "$scratch/src/$file"; then
+        mkdir -p "$scratch/src/$(dirname "$file")"
+        cp -p "$file" "$scratch/src/$file"
+    fi
+done
+(cd "$scratch/src" && find . -type f -printf '%P\n') | while IFS= read -r file; do
+    [ -e "$root/$file" ] || rm -f "$scratch/src/$file"
+done
+
+# Unoptimised and without debug information: the quickest rebuild, and the tests' verdicts
+# do not depend on the optimiser.
+log="$scratch/build.log"
+build() {
+    cmake --build "$scratch/build" -j"$jobs" --target tier_unit tier_gl >"$log" 2>&1
+}
+fast_tests() {
+    (cd "$scratch/build" && timeout 900 ctest -L '^(unit|gl)$' -j"$jobs" --stop-on-failure \
+        >"$scratch/test.log" 2>&1)
+}
+echo "== building the scratch copy in $scratch"
+cmake -S "$scratch/src" -B "$scratch/build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
+    -DCMAKE_C_FLAGS_DEBUG=-O0 >"$log" 2>&1 || { cat "$log"; exit 1; }
+build || { tail -n 40 "$log"; exit 1; }
+fast_tests || { echo "the fast tests fail without any fault:"; tail -n 40 "$scratch/test.log"; exit 1; }
+
+caught=0
+escaped=0
+errors=0
+for i in "${!paths[@]}"; do
+    file="$scratch/src/${paths[$i]}"
+    start=$SECONDS
+    entries "$file" "$i" "${only[@]}" >/dev/null
+    if ! build; then
+        verdict="NO BUILD"
+        errors=$((errors + 1))
+        grep -m 3 -E 'error' "$log" | sed 's/^/    /'
+    elif fast_tests; then
+        verdict="ESCAPED"
+        escaped=$((escaped + 1))
+    else
+        verdict="caught"
+        caught=$((caught + 1))
+    fi
+    cp "$root/${paths[$i]}" "$file"
+    printf '%-9s %s  (%ds)\n' "$verdict" "$(describe "$i")" $((SECONDS - start))
+done
+echo "${#paths[@]} faults: $caught caught, $escaped escaped, $errors could not be applied"
+[ "$escaped" -eq 0 ] && [ "$errors" -eq 0 ]

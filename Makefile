@@ -35,6 +35,11 @@ check: deps
 	cmake --build $(BUILD) -j$(JOBS) --target tier_unit tier_gl
 	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) -L '^(unit|gl)$$'
 
+# The mutation check: each fault of scripts/mutants.txt applied in turn to a scratch copy
+# (build-mutants/) must make the unit or gl tests fail. ONLY=rules/ (or a file) for some.
+mutants: deps
+	scripts/mutants.sh $(ONLY)
+
 # Each file reader under libFuzzer (clang, ASan + UBSan) for FUZZ_SECONDS; fails on any crash.
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 600
@@ -55,4 +60,4 @@ format:
 	find engine graphics sound battle rules platform tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench build-mutants

@@ -28,13 +28,13 @@ for arg in "$@"; do
 done
 
 # Reads the list (in perl, a part of every Debian system) and writes each selected entry
-# as three NUL-terminated fields (path, FROM, TO) to the file named by $3, after checking
-# that it applies to the source. With a fourth argument, an entry's index, writes the file
-# with that fault applied to that path instead. "<nl>" in FROM matches a line break and
+# as three NUL-terminated fields (path, FROM, TO) to the file named by $2, after checking
+# that it applies to the source under $1. With a third argument, an entry's index, writes
+# that file with that fault applied to it instead. "<nl>" in FROM matches a line break and
 # the indentation after it; in TO it is a line break.
 entries() {
     perl -e '
-        my ($list, $root, $out, $apply, @only) = @ARGV;
+        my ($list, $source, $out, $apply, @only) = @ARGV;
         open(my $in, "<", $list) or die "no $list\n";
         open(my $o, ">", $out) or die;
         my ($index, $bad) = (0, 0);
@@ -48,7 +48,7 @@ entries() {
             s/^\s+|\s+$//g for $from, $to;
             my $pattern = join("\\n[ \\t]*", map { quotemeta } split(/<nl>/, $from, -1));
             my $text = "";
-            if (open(my $f, "<", "$root/$path")) { local $/; $text = <$f> }
+            if (open(my $f, "<", "$source/$path")) { local $/; $text = <$f> }
             my $count = () = $text =~ /$pattern/g;
             if ($count != 1) {
                 print "NOT APPLIED  $path: $from => $to  (found $count times)\n";
@@ -65,14 +65,14 @@ entries() {
             $index++;
         }
         exit($bad ? 3 : 0);
-    ' "$list" "$root" "$@"
+    ' "$list" "$@"
 }
 
 # Every selected entry must apply to the source as it is now.
 records=$(mktemp)
 trap 'rm -f "$records"' EXIT
 status=0
-entries "$records" "" "${only[@]}" || status=$?
+entries "$root" "$records" "" "${only[@]}" || status=$?
 paths=()
 froms=()
 tos=()
@@ -149,7 +149,8 @@ errors=0
 for i in "${!paths[@]}"; do
     file="$scratch/src/${paths[$i]}"
     start=$SECONDS
-    entries "$file" "$i" "${only[@]}" >/dev/null
+    cp -p "$file" "$scratch/original"
+    entries "$scratch/src" "$file" "$i" "${only[@]}" >/dev/null
     if ! build; then
         verdict="NO BUILD"
         errors=$((errors + 1))
@@ -161,7 +162,7 @@ for i in "${!paths[@]}"; do
         verdict="caught"
         caught=$((caught + 1))
     fi
-    cp "$root/${paths[$i]}" "$file"
+    cp "$scratch/original" "$file"
     printf '%-9s %s  (%ds)\n' "$verdict" "$(describe "$i")" $((SECONDS - start))
 done
 echo "${#paths[@]} faults: $caught caught, $escaped escaped, $errors could not be applied"

@@ -36,7 +36,8 @@ entries() {
     perl -e '
         my ($list, $source, $out, $apply, @only) = @ARGV;
         open(my $in, "<", $list) or die "no $list\n";
-        open(my $o, ">", $out) or die;
+        my $o;
+        if ($apply eq "") { open($o, ">", $out) or die }
         my ($index, $bad) = (0, 0);
         while (my $line = <$in>) {
             chomp $line;
@@ -60,7 +61,10 @@ entries() {
             } elsif ($apply == $index) {
                 (my $replacement = $to) =~ s/<nl>/\n/g;
                 $text =~ s/$pattern/$replacement/;
+                open($o, ">", $out) or die;
                 print $o $text;
+                close($o);
+                exit 0;
             }
             $index++;
         }

@@ -89,11 +89,12 @@ void BattleState::Init(std::string) {
 }
 
 void BattleState::Update() {
-    // Paced from the last phase step only: decision and flight frames run as fast as the
-    // main loop once 18 ms have passed since it.
-    if (Clock::Ticks() - lastTick <= kPhasePacing) {
-        // Nothing to do yet; give the core back rather than spin the main loop.
-        Clock::Nap();
+    // Paced from the last phase step only: decision and flight frames are drawn on every
+    // pass once 18 ms have passed since it (at the display's rate, see VideoSystem).
+    const uint32_t waited = Clock::Ticks() - lastTick;
+    if (waited <= kPhasePacing) {
+        // Nothing is due until then: give the core back rather than spin the main loop.
+        Clock::Sleep((kPhasePacing + 1 - waited) * 1000u);
         return;
     }
 

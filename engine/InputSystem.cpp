@@ -1,6 +1,8 @@
 #include "engine/InputSystem.h"
 
 #include "engine/Kernel.h"
+#include "graphics/VideoSystem.h"
+#include "graphics/WindowScale.h"
 
 #include <SDL.h>
 
@@ -9,6 +11,7 @@ InputSystem* gInput = nullptr;
 void InputSystem::Init(std::string) {
     leftButton = false;
     rightButton = false;
+    scale = gVideo ? gVideo->scale : 1;
 }
 
 void InputSystem::Update() {
@@ -21,8 +24,8 @@ void InputSystem::Update() {
 void InputSystem::HandleEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_MOUSEMOTION:
-        mouseX = event.motion.x;
-        mouseY = event.motion.y;
+        mouseX = WindowScale::ToGame(event.motion.x, scale);
+        mouseY = WindowScale::ToGame(event.motion.y, scale);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {

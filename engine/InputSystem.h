@@ -18,6 +18,9 @@ public:
     int32_t mouseY = -1;
     bool leftButton = false;
     bool rightButton = false;
+    // Window pixels per game pixel, from the video subsystem (initialised before this):
+    // the pointer is kept in the game's pixels at every window scale.
+    int32_t scale = 1;
 
     void Init(std::string path) override;
     void Shutdown() override {}

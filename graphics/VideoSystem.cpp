@@ -4,7 +4,9 @@
 #include "engine/Kernel.h"
 #include "engine/NumberConversion.h"
 #include "graphics/TgaImage.h"
+#include "graphics/WindowScale.h"
 #include "platform/FileReader.h"
+#include "platform/RefreshRate.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -20,7 +22,7 @@ namespace {
 
 } // namespace
 
-void VideoSystem::Init(std::string) {
+void VideoSystem::Init(std::string path) {
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         FailWithSdlError();
     }
@@ -34,17 +36,30 @@ void VideoSystem::Init(std::string) {
     depth = TruncateToInt(settings["bpp"].number);
     fullScreen = settings["full_screen"].number != 0.0f;
     useOpenGL = settings["use_opengl"].number != 0.0f;
+    scale = WindowScale::FromSettings(settings, path);
+    if (width <= 0 || height <= 0) {
+        scale = 1; // SDL chooses the size; there is nothing to scale
+    } else if (scale == 0) {
+        // Before the mode is set, SDL reports the desktop's size as the current mode's.
+        const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+        scale =
+            desktop ? WindowScale::Fit(desktop->current_w, desktop->current_h, width, height) : 1;
+    }
     // X keeps window sizes in 16 bits: a bigger one wraps, and one that wraps to 0 ends
     // the program from inside Xlib. Refuse it in SDL's own words for a bad size.
-    constexpr int32_t kLargestSide = 65535;
-    if (width > kLargestSide || height > kLargestSide) {
+    constexpr int64_t kLargestSide = 65535;
+    if (int64_t{width} * scale > kLargestSide || int64_t{height} * scale > kLargestSide) {
         throw GameError("Invalid width or height");
     }
 
     if (!useOpenGL) {
-        screen = SDL_SetVideoMode(width, height, depth, fullScreen ? SDL_FULLSCREEN : 0);
+        screen =
+            SDL_SetVideoMode(width * scale, height * scale, depth, fullScreen ? SDL_FULLSCREEN : 0);
     } else {
         SetupOpenGL();
+        if (screen && scale > 1) {
+            SetUpScaling(path);
+        }
     }
     if (!screen) {
         FailWithSdlError();
@@ -67,7 +82,7 @@ void VideoSystem::SetupOpenGL() {
         // Swaps wait for the display's refresh, so frames that redraw the same picture
         // cost no more than the screen can show.
         SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
-        screen = SDL_SetVideoMode(width, height, depth, flags);
+        screen = SDL_SetVideoMode(width * scale, height * scale, depth, flags);
         if (screen) {
             break;
         }
@@ -85,6 +100,66 @@ void VideoSystem::SetupOpenGL() {
     glEnable(GL_BLEND);
     // Multiplied once onto the model-view matrix and kept for the program's life.
     gluOrtho2D(0.0, width, height, 0.0);
+
+    pacer_ = FramePacer(RefreshRate::OfCurrentWindow());
+}
+
+void VideoSystem::SetUpScaling(const std::string& path) {
+    // Powers of two, as OpenGL 1.1 wants them.
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    GLint textureWidth = 1;
+    GLint textureHeight = 1;
+    while (textureWidth < width && textureWidth < largest) {
+        textureWidth *= 2;
+    }
+    while (textureHeight < height && textureHeight < largest) {
+        textureHeight *= 2;
+    }
+    if (textureWidth < width || textureHeight < height) {
+        throw GameError("Bad scale " + std::to_string(scale) + " in " + path + " (a " +
+                        std::to_string(width) + " x " + std::to_string(height) +
+                        " game is too large for the graphics driver to scale)");
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, textureWidth, textureHeight, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 nullptr);
+    // Nearest: every game pixel becomes a sharp block, never a blend of its neighbours.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    frameTexture_ = name;
+    frameS_ = static_cast<float>(width) / static_cast<float>(textureWidth);
+    frameT_ = static_cast<float>(height) / static_cast<float>(textureHeight);
+    // The game draws 1:1 into the window's bottom-left corner.
+    glViewport(0, 0, width, height);
+}
+
+void VideoSystem::CompleteFrame() {
+    if (scale <= 1) {
+        return;
+    }
+    glBindTexture(GL_TEXTURE_2D, frameTexture_);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
+    glViewport(0, 0, width * scale, height * scale);
+    glDisable(GL_BLEND);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    // The projection now spreads the game's pixels over the whole window. The texture
+    // holds the frame's bottom row first.
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, frameT_);
+    glVertex2i(0, 0);
+    glTexCoord2f(frameS_, frameT_);
+    glVertex2i(width, 0);
+    glTexCoord2f(frameS_, 0.0f);
+    glVertex2i(width, height);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2i(0, height);
+    glEnd();
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnable(GL_BLEND);
+    glViewport(0, 0, width, height);
 }
 
 Texture VideoSystem::LoadTGA(std::string path) {
@@ -173,6 +248,8 @@ void VideoSystem::ClearFrame() {
 }
 
 void VideoSystem::EndFrame() {
+    CompleteFrame();
     glFlush();
     SDL_GL_SwapBuffers();
+    pacer_.AfterSwap();
 }

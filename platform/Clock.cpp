@@ -6,43 +6,61 @@
 
 namespace {
 
-Clock::Source& TicksSource() {
-    static Clock::Source source;
-    return source;
+struct Sources {
+    Clock::Source ticks;
+    Clock::Source system;
+    Clock::FineSource fine;
+    Clock::Sleeper sleep;
+};
+
+Sources& Overrides() {
+    static Sources sources;
+    return sources;
 }
 
-Clock::Source& SystemSource() {
-    static Clock::Source source;
-    return source;
+uint64_t Read(clockid_t clock, uint64_t unitsPerSecond) {
+    timespec now;
+    clock_gettime(clock, &now);
+    return static_cast<uint64_t>(now.tv_sec) * unitsPerSecond +
+           static_cast<uint64_t>(now.tv_nsec) / (1000000000u / unitsPerSecond);
 }
 
 } // namespace
 
 uint32_t Clock::Ticks() {
-    return TicksSource() ? TicksSource()() : SDL_GetTicks();
+    return Overrides().ticks ? Overrides().ticks() : SDL_GetTicks();
 }
 
 uint32_t Clock::SystemMilliseconds() {
-    if (SystemSource()) {
-        return SystemSource()();
-    }
-    timespec now;
-    clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u +
-                                 static_cast<uint64_t>(now.tv_nsec) / 1000000u);
+    return Overrides().system ? Overrides().system()
+                              : static_cast<uint32_t>(Read(CLOCK_REALTIME, 1000u));
 }
 
-void Clock::Nap() {
-    timespec pause{0, 1000000};
+uint64_t Clock::Microseconds() {
+    return Overrides().fine ? Overrides().fine() : Read(CLOCK_MONOTONIC, 1000000u);
+}
+
+void Clock::Sleep(uint64_t microseconds) {
+    if (Overrides().sleep) {
+        Overrides().sleep(microseconds);
+        return;
+    }
+    timespec pause;
+    pause.tv_sec = static_cast<time_t>(microseconds / 1000000u);
+    pause.tv_nsec = static_cast<long>(microseconds % 1000000u) * 1000;
     nanosleep(&pause, nullptr);
 }
 
 void Clock::Override(Source ticks, Source systemMilliseconds) {
-    TicksSource() = std::move(ticks);
-    SystemSource() = std::move(systemMilliseconds);
+    Overrides().ticks = std::move(ticks);
+    Overrides().system = std::move(systemMilliseconds);
+}
+
+void Clock::OverrideFine(FineSource microseconds, Sleeper sleep) {
+    Overrides().fine = std::move(microseconds);
+    Overrides().sleep = std::move(sleep);
 }
 
 void Clock::Restore() {
-    TicksSource() = nullptr;
-    SystemSource() = nullptr;
+    Overrides() = Sources();
 }

@@ -218,6 +218,8 @@ std::vector<Row> Rows() {
         // Without OpenGL nothing is drawn, but the battle runs and closes like any other.
         {"SettingsNoOpenGL", Line(kSettings, "use_opengl", "use_opengl = 0"), "", 640, 480},
         {"SettingsFullScreen", Line(kSettings, "full_screen", "full_screen = 1"), ""},
+        {"SettingsScale9", Line(kSettings, "scale", "scale = 9"),
+         "Bad scale 9 in Data\\engine.cfg (must be a whole number from 0 to 8)"},
         {"SettingsNegativeHeight", Line(kSettings, "v_res", "v_res = -480"),
          "Invalid width or height"},
         {"SettingsEmpty", Contents(kSettings, ""), "", kScreenSize, kScreenSize},

@@ -9,6 +9,9 @@ using BattleLoop = BattleFixture;
 
 TEST_F(BattleLoop, NothingHappensUntilEighteenMillisecondsHavePassed) {
     battle.phase = 12;
+    clock.now = 1005;
+    EXPECT_FALSE(UpdateNow());
+    EXPECT_EQ(13000u, clock.slept) << "sleeps until the step is due instead of spinning";
     clock.now = 1017;
     EXPECT_FALSE(UpdateNow());
     EXPECT_EQ(0, engine.video->clears);

@@ -49,8 +49,9 @@ void Sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-void ClickButton(X11Session& x11, unsigned long window, const Button& button) {
-    x11.Click(window, button.x + button.width / 2, button.y + button.height / 2);
+void ClickButton(X11Session& x11, unsigned long window, const Button& button, int scale = 1) {
+    x11.Click(window, (button.x + button.width / 2) * scale,
+              (button.y + button.height / 2) * scale);
 }
 
 // The real game started in `dir`, with its window found.
@@ -67,8 +68,8 @@ struct RunningGame {
 };
 
 // The message log's rectangle under the battlefield: black until a line is written.
-double LogBrightness(X11Session& x11, unsigned long window) {
-    return x11.Brightness(window, 9, 271, 300, 100);
+double LogBrightness(X11Session& x11, unsigned long window, int scale = 1) {
+    return x11.Brightness(window, 9 * scale, 271 * scale, 300 * scale, 100 * scale);
 }
 
 } // namespace
@@ -135,45 +136,55 @@ TEST(PlayedBattle, ThePlayersArchersShootTheEnemyDownThroughTheButtons) {
     EXPECT_EQ(game.StandardError(), "");
 }
 
-// The picture in the README: the real data a few seconds into a battle, with orders given.
-// Saved in the build's screenshots folder; with VORNAK_UPDATE_SCREENSHOT=1 also in docs/.
-TEST(PlayedBattle, ScreenshotOfTheOpeningMoves) {
-    TempDir dir;
-    dir.CopyFrom(VORNAK_GAME_DIR);
-    const std::map<int, Button> buttons = ReadButtons(dir.path() + "/data/maininterface.txt");
-    ASSERT_EQ(buttons.size(), 7u);
+// The pictures in the README: the real data a few seconds into a battle, with orders given,
+// at scale 1 and at scale 2, where the window is twice as large each way and the same clicks
+// at twice the distances land as at scale 1. Saved in the build's screenshots folder; with
+// VORNAK_UPDATE_SCREENSHOT=1 also in docs/.
+TEST(PlayedBattle, ScreenshotsOfTheOpeningMovesAtScalesOneAndTwo) {
+    for (int scale : {1, 2}) {
+        TempDir dir;
+        dir.CopyFrom(VORNAK_GAME_DIR);
+        dir.Write("data/engine.cfg", "h_res = 640\nv_res = 480\nbpp = 32\nfull_screen = 0\n"
+                                     "use_opengl = 1\nscale = " +
+                                         std::to_string(scale) + "\n");
+        const std::map<int, Button> buttons = ReadButtons(dir.path() + "/data/maininterface.txt");
+        ASSERT_EQ(buttons.size(), 7u);
 
-    RunningGame running(dir);
-    X11Session& x11 = running.x11;
-    GameProcess& game = running.game;
-    const unsigned long window = running.window;
-    ASSERT_NE(window, 0u) << game.StandardError();
+        RunningGame running(dir);
+        X11Session& x11 = running.x11;
+        const unsigned long window = running.window;
+        ASSERT_NE(window, 0u) << running.game.StandardError();
+        int width = 0, height = 0;
+        ASSERT_TRUE(x11.Size(window, width, height));
+        EXPECT_EQ(width, 640 * scale);
+        EXPECT_EQ(height, 480 * scale);
 
-    // Each player fighter, as it is asked, shoots at the enemy across from it.
-    const int enemies[4][2] = {{208, 56}, {192, 112}, {224, 168}, {200, 208}};
-    for (int round = 0; round < 8 && LogBrightness(x11, window) < 1.0; ++round) {
-        for (const auto& enemy : enemies) {
-            ClickButton(x11, window, buttons.at(6));
-            x11.Click(window, enemy[0] + 8, enemy[1] + 8);
+        // Each player fighter, as it is asked, shoots at the enemy across from it.
+        const int enemies[4][2] = {{208, 56}, {192, 112}, {224, 168}, {200, 208}};
+        for (int round = 0; round < 8 && LogBrightness(x11, window, scale) < 1.0; ++round) {
+            for (const auto& enemy : enemies) {
+                ClickButton(x11, window, buttons.at(6), scale);
+                x11.Click(window, (enemy[0] + 8) * scale, (enemy[1] + 8) * scale);
+            }
+            Sleep(1500);
         }
-        Sleep(1500);
-    }
-    EXPECT_GT(LogBrightness(x11, window), 1.0) << "no message line was written";
+        EXPECT_GT(LogBrightness(x11, window, scale), 1.0) << "no order given at scale " << scale;
 
-    const std::filesystem::path shots =
-        std::filesystem::path(VORNAK_GAME_DIR).parent_path() / "screenshots";
-    std::filesystem::create_directories(shots);
-    ASSERT_TRUE(x11.Screenshot(window, (shots / "battle.png").string()));
-    const char* update = std::getenv("VORNAK_UPDATE_SCREENSHOT");
-    if (update && std::string(update) == "1") {
-        std::filesystem::copy_file(shots / "battle.png",
-                                   std::filesystem::path(VORNAK_SOURCE_DIR) / "docs" /
-                                       "screenshot.png",
-                                   std::filesystem::copy_options::overwrite_existing);
+        const std::string name = scale == 1 ? "screenshot.png" : "screenshot-scale2.png";
+        const std::filesystem::path shots =
+            std::filesystem::path(VORNAK_GAME_DIR).parent_path() / "screenshots";
+        std::filesystem::create_directories(shots);
+        ASSERT_TRUE(x11.Screenshot(window, (shots / name).string()));
+        const char* update = std::getenv("VORNAK_UPDATE_SCREENSHOT");
+        if (update && std::string(update) == "1") {
+            std::filesystem::copy_file(shots / name,
+                                       std::filesystem::path(VORNAK_SOURCE_DIR) / "docs" / name,
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+        x11.RequestClose(window);
+        ASSERT_TRUE(running.game.Wait(20.0));
+        EXPECT_EQ(running.game.ExitCode(), 0);
     }
-    x11.RequestClose(window);
-    ASSERT_TRUE(game.Wait(20.0));
-    EXPECT_EQ(game.ExitCode(), 0);
 }
 
 // With nobody on the player's side the computer decides everything; it only ever attacks

@@ -44,6 +44,7 @@ TEST(ProgramRun, OpensTheWindowClosesCleanlyAndAppendsTheRunLog) {
         ASSERT_NE(window, 0u) << game.StandardError();
         int width = 0, height = 0;
         ASSERT_TRUE(x11.Size(window, width, height));
+        // Scale 0 on the tests' 1280 x 1024 screen: twice 480 rows would leave too little room.
         EXPECT_EQ(width, 640);
         EXPECT_EQ(height, 480);
         x11.RequestClose(window);
@@ -52,11 +53,12 @@ TEST(ProgramRun, OpensTheWindowClosesCleanlyAndAppendsTheRunLog) {
         EXPECT_EQ(game.StandardError(), "");
 
         const std::string log = dir.Read("runlog.txt");
-        EXPECT_EQ(CountLines(log, ": Size of map: 5\n"), run);
+        EXPECT_EQ(CountLines(log, ": Size of map: 6\n"), run);
         // The settings listing: sorted by key, each line stamped in five columns.
         const std::regex listing(" *[0-9]+: bpp = 32\n *[0-9]+: full_screen = 0\n"
-                                 " *[0-9]+: h_res = 640\n *[0-9]+: use_opengl = 1\n"
-                                 " *[0-9]+: v_res = 480\n *[0-9]+: Size of map: 5\n");
+                                 " *[0-9]+: h_res = 640\n *[0-9]+: scale = 0\n"
+                                 " *[0-9]+: use_opengl = 1\n *[0-9]+: v_res = 480\n"
+                                 " *[0-9]+: Size of map: 6\n");
         EXPECT_TRUE(std::regex_search(log, listing)) << log;
         std::istringstream lines(log);
         for (std::string line; std::getline(lines, line);) {

@@ -1,0 +1,64 @@
+#include "graphics/WindowScale.h"
+#include "engine/GameError.h"
+#include "engine/InputSystem.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+TEST(WindowScale, ZeroPicksTheLargestScaleThatLeavesRoomOnTheDesktop) {
+    const struct {
+        int32_t desktopWidth, desktopHeight, gameWidth, gameHeight, scale;
+    } cases[] = {
+        {1920, 1080, 640, 480, 2},  {2560, 1440, 640, 480, 2}, {3840, 2160, 640, 480, 4},
+        {1280, 1024, 640, 480, 1},  {800, 600, 640, 480, 1},   {0, 0, 640, 480, 1},
+        {15360, 8640, 640, 480, 8}, {1920, 1080, 320, 240, 4}, {3840, 1080, 640, 480, 2},
+        {1920, 1080, 0, 480, 1}, // a side of 0 is SDL's to choose, not scaled
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.scale,
+                  WindowScale::Fit(c.desktopWidth, c.desktopHeight, c.gameWidth, c.gameHeight))
+            << c.desktopWidth << " x " << c.desktopHeight;
+    }
+}
+
+TEST(WindowScale, TheSettingIsAWholeNumberFromZeroToEightOrMissing) {
+    EXPECT_EQ(1, WindowScale::FromSettings({}, "engine.cfg"));
+    const struct {
+        Setting setting;
+        const char* shown; // empty when taken
+    } cases[] = {{{1, 0.0f, ""}, ""},     {{1, 8.0f, ""}, ""},      {{1, 9.0f, ""}, "9"},
+                 {{1, -1.0f, ""}, "-1"},  {{1, 1.5f, ""}, "1.5"},   {{0, 0.0f, "big"}, "big"},
+                 {{0, 0.0f, " 2"}, " 2"}, {{1, 1e30f, ""}, "1e+30"}};
+    for (const auto& c : cases) {
+        const SettingsTable settings{{"scale", c.setting}};
+        try {
+            EXPECT_EQ(static_cast<int32_t>(c.setting.number),
+                      WindowScale::FromSettings(settings, "engine.cfg"));
+            EXPECT_STREQ("", c.shown);
+        } catch (const GameError& error) {
+            EXPECT_EQ(std::string("Bad scale ") + c.shown +
+                          " in engine.cfg (must be a whole number from 0 to 8)",
+                      error.what());
+        }
+    }
+}
+
+// Every window pixel of a k x k block is the one game pixel, up to the last row and column.
+TEST(WindowScale, ThePointerIsKeptInGamePixels) {
+    InputSystem input;
+    const int32_t cases[][5] = {{2, 1, 1, 0, 0},
+                                {2, 2, 3, 1, 1},
+                                {2, 1279, 959, 639, 479},
+                                {3, 1919, 1439, 639, 479},
+                                {8, 5119, 3839, 639, 479}};
+    for (const auto& c : cases) {
+        input.scale = c[0];
+        SDL_Event motion{};
+        motion.type = SDL_MOUSEMOTION;
+        motion.motion.x = static_cast<Uint16>(c[1]);
+        motion.motion.y = static_cast<Uint16>(c[2]);
+        input.HandleEvent(motion);
+        EXPECT_EQ(c[3], input.mouseX) << "scale " << c[0];
+        EXPECT_EQ(c[4], input.mouseY) << "scale " << c[0];
+    }
+}

@@ -53,7 +53,7 @@ fuzz: deps
 # Start-up, frame cost, rules throughput and memory, measured under Xvfb (bench/run-bench.sh).
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-bench -j$(JOBS) --target vornak vornak_bench bare_window vornak_probe gamedata
+	cmake --build build-bench -j$(JOBS) --target vornak vornak_bench bare_window vornak_probe vornak_swapcount gamedata
 	$(TEST_ENV) $(XVFB) bench/run-bench.sh build-bench
 
 format:

@@ -1,15 +1,20 @@
 // Starts a program and watches it from outside, the way a player would see it: the time
 // from starting the process to the first frame that shows anything in its window, then
 // its peak resident memory and the share of one core it uses. Adds nothing to the game.
+// With --frames, the program is started with the swap counter (bench/SwapCounter.cpp)
+// preloaded, and the frames it draws in the --cpu interval are counted too.
 //
-//   vornak_probe [--dir D] [--settle SECONDS] [--cpu SECONDS] -- program [args...]
+//   vornak_probe [--dir D] [--settle SECONDS] [--cpu SECONDS] [--frames COUNTER.so]
+//                -- program [args...]
 //
-// Prints key=value lines: startup_ms, mapped_ms, peak_kb, cpu_percent.
+// Prints key=value lines: startup_ms, mapped_ms, peak_kb, cpu_percent, frames_per_second.
 #include "bench/ProcessStats.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+#include <fcntl.h>
 
 #include <csignal>
 #include <cstdio>
@@ -114,9 +119,34 @@ void Stop(pid_t child) {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: vornak_probe [--dir D] [--settle S] [--cpu S] -- program [args...]\n");
+    std::fprintf(stderr, "usage: vornak_probe [--dir D] [--settle S] [--cpu S] [--frames SO] -- "
+                         "program [args...]\n");
     return 2;
+}
+
+// The shared counter the preloaded swap counter adds to: a file of one zeroed 64-bit word.
+std::string MakeCounterFile() {
+    char path[] = "/tmp/vornak-frames-XXXXXX";
+    const int file = mkstemp(path);
+    if (file < 0) {
+        return {};
+    }
+    const uint64_t zero = 0;
+    const bool written = write(file, &zero, sizeof zero) == static_cast<ssize_t>(sizeof zero);
+    close(file);
+    return written ? path : std::string();
+}
+
+uint64_t ReadCounter(const std::string& path) {
+    uint64_t count = 0;
+    const int file = open(path.c_str(), O_RDONLY);
+    if (file >= 0) {
+        if (pread(file, &count, sizeof count, 0) != static_cast<ssize_t>(sizeof count)) {
+            count = 0;
+        }
+        close(file);
+    }
+    return count;
 }
 
 } // namespace
@@ -125,6 +155,7 @@ int main(int argc, char** argv) {
     std::string dir;
     double settle = 2.0;
     double cpuSeconds = 0.0;
+    std::string counterLibrary;
     int first = argc;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -141,6 +172,8 @@ int main(int argc, char** argv) {
             settle = std::atof(argv[++i]);
         } else if (arg == "--cpu") {
             cpuSeconds = std::atof(argv[++i]);
+        } else if (arg == "--frames") {
+            counterLibrary = argv[++i];
         } else {
             return Usage();
         }
@@ -161,6 +194,19 @@ int main(int argc, char** argv) {
     XClearWindow(display, rootWindow);
     XSync(display, False);
     const std::set<Window> before = TopLevelWindows(display);
+    const std::string counter = counterLibrary.empty() ? std::string() : MakeCounterFile();
+    if (!counterLibrary.empty() && counter.empty()) {
+        std::perror("vornak_probe: frame counter");
+        return 1;
+    }
+    const struct RemoveOnReturn {
+        const std::string& path;
+        ~RemoveOnReturn() {
+            if (!path.empty()) {
+                unlink(path.c_str());
+            }
+        }
+    } removeCounter{counter};
 
     const double start = Now();
     const pid_t child = fork();
@@ -168,6 +214,10 @@ int main(int argc, char** argv) {
         if (!dir.empty() && chdir(dir.c_str()) != 0) {
             std::perror("vornak_probe: chdir");
             _exit(127);
+        }
+        if (!counter.empty()) {
+            setenv("LD_PRELOAD", counterLibrary.c_str(), 1);
+            setenv("VORNAK_FRAME_COUNTER", counter.c_str(), 1);
         }
         execv(argv[first], argv + first);
         std::perror("vornak_probe: exec");
@@ -215,13 +265,19 @@ int main(int argc, char** argv) {
         uint64_t ticksBefore = 0;
         uint64_t ticksAfter = 0;
         const double from = Now();
+        const uint64_t framesBefore = counter.empty() ? 0 : ReadCounter(counter);
         ProcessStats::ReadCpuTicks(child, ticksBefore);
         Sleep(cpuSeconds);
         ProcessStats::ReadCpuTicks(child, ticksAfter);
+        const uint64_t framesAfter = counter.empty() ? 0 : ReadCounter(counter);
         const double seconds = Now() - from;
         const double perSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
         std::printf("cpu_percent=%.1f\n",
                     100.0 * static_cast<double>(ticksAfter - ticksBefore) / perSecond / seconds);
+        if (!counter.empty()) {
+            std::printf("frames_per_second=%.1f\n",
+                        static_cast<double>(framesAfter - framesBefore) / seconds);
+        }
     }
     uint64_t peak = 0;
     if (ProcessStats::ReadHighWaterKb(child, peak)) {

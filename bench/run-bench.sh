@@ -9,6 +9,7 @@ build=$(cd "${1:?usage: run-bench.sh BUILD_DIR}" && pwd)
 probe="$build/bench/vornak_probe"
 bare="$build/bench/bare_window"
 game="$build/vornak"
+counter="$build/bench/libvornak_swapcount.so"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export VORNAK_NO_ERROR_BOX=1
 
@@ -57,7 +58,7 @@ game_start=$(best $game_start)
 bare_peak=$(best $bare_peak)
 game_peak=$(best $game_peak)
 
-eval "$(probe_run wait --dir "$work/player" --settle 1 --cpu 4 -- "$game")"
+eval "$(probe_run wait --dir "$work/player" --settle 1 --cpu 4 --frames "$counter" -- "$game")"
 eval "$(probe_run step --dir "$work/computer" --settle 1 --cpu 4 -- "$game")"
 eval "$(probe_run idle --dir "$work/idle" --settle 1 --cpu 4 -- "$game")"
 
@@ -111,6 +112,7 @@ frame_us=$(figure BM_BattleFrameDrawn cpu_time)
 actions=$(figure BM_RulesHeadless items_per_second)
 loop_actions=$(figure BM_BattleLoopHeadless items_per_second)
 tga=$(figure BM_TgaDecodeBackground bytes_per_second)
+crossing_ms=$(figure BM_MarkerCrossing real_time)
 
 ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
@@ -134,6 +136,7 @@ scaling=$(ratio "$one_wall" "$two_wall")
 # Two jobs doing the same work in the same processor time would run twice as fast on two
 # free cores; on a busy machine the wall-clock ratio above cannot show it.
 overhead=$(ratio "$two_cpu" "$one_cpu")
+crossing_s=$(awk -v ms="$crossing_ms" 'BEGIN { printf "%.2f", ms / 1000 }')
 
 echo
 echo "Vornak performance (load average now: $(cut -d' ' -f1 /proc/loadavg))"
@@ -146,5 +149,7 @@ printf '  %-44s %s\n' \
     "TGA decoding (background):" "$tga_mb MiB/s" \
     "peak resident memory (VmHWM, lowest of 5):" "game $game_peak kB, bare window $bare_peak kB, ratio $peak_ratio (goal <= 1.2: $(verdict "$peak_ratio" 1.2 max))" \
     "CPU, one core, player fighter waiting:" "$wait_cpu_percent %" \
+    "drawn frames per second, player waiting:" "$wait_frames_per_second" \
+    "a marker crossing 200 pixels:" "$crossing_s s" \
     "CPU, one core, computer stepping phases:" "$step_cpu_percent %" \
     "CPU, one core, phases stepping, nobody acts:" "$idle_cpu_percent %"

@@ -135,16 +135,13 @@ bool SettingsFileCheck::Run() {
     return true;
 }
 
-// Exactly one blank on each side of '=' and none around the key or the value.
+// The game drops one character on each side of '=' whatever it is, and trims nothing: the
+// line is right when that leaves the key and the value without blanks around them.
 bool SettingsFileCheck::CheckForm(const Line& line) {
     const std::size_t equals = line.text.find('=');
-    const bool blankBefore = equals > 0 && line.text[equals - 1] == ' ';
-    const bool blankAfter = equals + 1 < line.text.size() && line.text[equals + 1] == ' ';
-    const bool valueEmpty = equals + 1 >= line.text.size(); // "key =" has no value place
     const std::string key = Trimmed(line.text.substr(0, equals));
     const std::string value = Trimmed(line.text.substr(equals + 1));
-    if (blankBefore && (blankAfter || valueEmpty) && line.key == key && line.value == value &&
-        !key.empty()) {
+    if (line.key == key && line.value == value && !key.empty()) {
         return true;
     }
     meant_.push_back(key);

@@ -208,6 +208,7 @@ const Mistake kMistakes[] = {
        "300 x 300 pixels is too small: the game draws the buttons' four pictures each that "
        "data/maininterface.txt places from it up to 340 x 336"}}},
     {"Windows line ends are fine", "NPCs/fighter7.cfg", "\n", "\r\n", {}},
+    {"tabs the game drops are fine", "NPCs/fighter7.cfg", "speed = 6", "speed\t=\t6", {}},
 };
 
 } // namespace

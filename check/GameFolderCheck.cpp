@@ -9,16 +9,14 @@
 #include "check/PictureCheck.h"
 #include "check/SettingsFileCheck.h"
 #include "check/SoundCheck.h"
+#include "engine/GameError.h"
 #include "engine/NumberConversion.h"
+#include "graphics/WindowScale.h"
 #include "platform/PathResolver.h"
 
 #include <algorithm>
 
 namespace {
-
-// The window's scale, when the settings give one.
-constexpr float kLowestScale = 0.0f;
-constexpr float kHighestScale = 8.0f;
 
 // Checks the settings; gives the window's size (0 when unknown).
 void CheckSettings(CheckReport& report, int32_t& windowWidth, int32_t& windowHeight) {
@@ -35,10 +33,14 @@ void CheckSettings(CheckReport& report, int32_t& windowWidth, int32_t& windowHei
     }
     windowWidth = TruncateToInt(file.Number("h_res"));
     windowHeight = TruncateToInt(file.Number("v_res"));
-    const float scale = file.Number("scale");
-    if (file.LineOf("scale") != 0 && !(scale >= kLowestScale && scale <= kHighestScale)) {
-        report.Error(file.Path(), file.LineOf("scale"),
-                     file.Shown("scale") + " is outside 0 to 8, the window scales the game allows");
+    if (file.HasNumber("scale")) {
+        try {
+            WindowScale::FromSettings(file.Table(), GameFiles::kSettings);
+        } catch (const GameError& refusal) {
+            report.Error(file.Path(), file.LineOf("scale"),
+                         file.Shown("scale") + ": the game refuses it and stops at start with " +
+                             Quoted(refusal.what()));
+        }
     }
 }
 

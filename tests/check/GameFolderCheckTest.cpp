@@ -144,7 +144,9 @@ const Mistake kMistakes[] = {
      "data/engine.cfg",
      "scale = 0",
      "scale = 9",
-     {{"data/engine.cfg:6: error:", "\"scale = 9\" is outside 0 to 8"}}},
+     {{"data/engine.cfg:6: error:",
+       "\"scale = 9\": the game refuses it and stops at start with \"Bad scale 9 in "
+       "Data\\engine.cfg (must be a whole number from 0 to 8)\""}}},
     {"no Quit button",
      "data/maininterface.txt",
      "7 1 0 288 182 96 170 24",

@@ -1,4 +1,5 @@
-# The two commands that matter: `make play` and `make test`. Both install what is missing.
+# The two commands that matter: `make play` and `make test`. Both install what is missing:
+# playing needs only the compiler and the game's libraries, testing much more.
 BUILD := build
 ASAN_BUILD := build-asan
 JOBS := $(shell nproc)
@@ -6,32 +7,50 @@ JOBS := $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 TEST_ENV := SDL_AUDIODRIVER=dummy
 
-.PHONY: deps build play test check mutants bench fuzz format clean
+.PHONY: deps build play deb test check mutants bench fuzz format clean
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh test
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_TESTS=ON
 	cmake --build $(BUILD) -j$(JOBS)
 
-play: build
+# Only the game and its data; the tests are built by the targets that run them.
+play:
+	@scripts/install-deps.sh play
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_TESTS=OFF
+	cmake --build $(BUILD) -j$(JOBS) --target vornak gamedata
 	cd $(BUILD)/game && ../vornak
+
+# vornak_VERSION_ARCH.deb here, built with Debian's hardening flags: `sudo apt install ./vornak_*.deb`.
+DEB_BUILD := build-deb
+deb:
+	@scripts/install-deps.sh play
+	cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_TESTS=OFF \
+	  -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(DEB_BUILD) -j$(JOBS)
+	rm -f $(DEB_BUILD)/vornak_*.deb
+	cd $(DEB_BUILD) && cpack
+	cp $(DEB_BUILD)/vornak_*.deb .
 
 # Everything that guards a player: every tier of the normal build (warnings as errors),
 # the same tests but the slow ones built with ASan + UBSan, and a short run of each fuzzer.
 test: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON -DVORNAK_TESTS=ON
 	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS)
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNAK_SANITIZE=ON -DVORNAK_WERROR=ON
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNAK_SANITIZE=ON -DVORNAK_WERROR=ON \
+	  -DVORNAK_TESTS=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) -LE slow
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 # The fast tiers while working: unit and gl of the normal build, in well under a minute.
 check: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON -DVORNAK_TESTS=ON >/dev/null
 	cmake --build $(BUILD) -j$(JOBS) --target tier_unit tier_gl
 	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) -L '^(unit|gl)$$'
 
@@ -52,7 +71,7 @@ fuzz: deps
 
 # Start-up, frame cost, rules throughput and memory, measured under Xvfb (bench/run-bench.sh).
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_TESTS=ON
 	cmake --build build-bench -j$(JOBS) --target vornak vornak_bench bare_window vornak_probe vornak_swapcount gamedata
 	$(TEST_ENV) $(XVFB) bench/run-bench.sh build-bench
 
@@ -60,4 +79,4 @@ format:
 	find engine graphics sound battle rules platform tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench build-mutants
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEB_BUILD) build-bench build-mutants vornak_*.deb

@@ -3,6 +3,7 @@
 #include "battle/GameFiles.h"
 #include "engine/GameError.h"
 #include "platform/ErrorBox.h"
+#include "platform/GameFolder.h"
 
 #include <SDL.h>
 
@@ -17,7 +18,12 @@ int RunProgram(SubsystemFactory factory) {
     // Started before anything else so that ticks count from the start of the program.
     SDL_Init(SDL_INIT_NOPARACHUTE);
 
+    // Entered before the kernel exists and left after it is gone.
+    const GameFolder folder(GameFolder::Default());
     try {
+        if (!folder.Entered()) {
+            throw GameError("Could not open " + GameFolder::Default());
+        }
         gKernel = new Kernel(std::move(factory));
         gKernel->Init(GameFiles::kSettings);
         while (!gKernel->quit) {

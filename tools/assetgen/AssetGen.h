@@ -21,9 +21,14 @@ struct GameFont {
 };
 
 void WriteFont(const std::string& dir, const GameFont& font);
+// The tile sheet: a blue fighter at (0, 0), ground at (0, 16), the order ring (32 x 32) at
+// (0, 32), and the rest where the game cuts them.
+Image PaintTileSheet();
 void WriteTiles(const std::string& dir);
 void WriteBackground(const std::string& dir, const GlyphRenderer& titleFont);
 void WriteInterface(const std::string& dir, const GameFont& font);
 void WriteSoundEffects(const std::string& dir);
 // The music as a WAV; the build encodes it to MP3.
 void WriteMusic(const std::string& wavPath);
+// The desktop icons vornak-64.png, vornak-128.png and vornak-256.png, into `dir`.
+void WriteIcons(const std::string& dir);

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include <zlib.h>
+
 Colour Rgb(int r, int g, int b, float a) {
     return Colour{r / 255.0f, g / 255.0f, b / 255.0f, a};
 }
@@ -115,6 +117,58 @@ void Image::WriteTGA(const std::string& path) const {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+namespace {
+
+void PutBigEndian(std::vector<uint8_t>& bytes, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        bytes.push_back(static_cast<uint8_t>(value >> shift));
+}
+
+// One chunk: length, type, data, and the CRC of type and data.
+void PutChunk(std::vector<uint8_t>& png, const char* type, const std::vector<uint8_t>& data) {
+    PutBigEndian(png, static_cast<uint32_t>(data.size()));
+    const size_t typeAt = png.size();
+    png.insert(png.end(), type, type + 4);
+    png.insert(png.end(), data.begin(), data.end());
+    PutBigEndian(png, static_cast<uint32_t>(crc32(0, png.data() + typeAt, png.size() - typeAt)));
+}
+
+} // namespace
+
+void Image::WritePNG(const std::string& path) const {
+    // Each row starts with its filter byte (0: none); zlib does the compressing.
+    std::vector<uint8_t> raw;
+    raw.reserve(pixels_.size() * 4 + height_);
+    for (int y = 0; y < height_; ++y) {
+        raw.push_back(0);
+        for (int x = 0; x < width_; ++x) {
+            const Colour& c = pixels_[static_cast<size_t>(y) * width_ + x];
+            for (float v : {c.r, c.g, c.b, c.a})
+                raw.push_back(ToByte(v));
+        }
+    }
+    uLongf packedSize = compressBound(raw.size());
+    std::vector<uint8_t> packed(packedSize);
+    if (compress2(packed.data(), &packedSize, raw.data(), raw.size(), Z_BEST_COMPRESSION) != Z_OK)
+        throw std::runtime_error("cannot compress " + path);
+    packed.resize(packedSize);
+
+    std::vector<uint8_t> header;
+    PutBigEndian(header, static_cast<uint32_t>(width_));
+    PutBigEndian(header, static_cast<uint32_t>(height_));
+    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, no filter, no interlace
+
+    const uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    std::vector<uint8_t> png(signature, signature + sizeof signature);
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", packed);
+    PutChunk(png, "IEND", {});
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     if (!out)
         throw std::runtime_error("cannot write " + path);
 }

@@ -39,6 +39,8 @@ public:
 
     // Uncompressed 32-bit true-colour TGA, BGRA, bottom row first.
     void WriteTGA(const std::string& path) const;
+    // 8-bit RGBA PNG, for the desktop's icons.
+    void WritePNG(const std::string& path) const;
 
 private:
     int width_;

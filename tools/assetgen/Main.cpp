@@ -1,6 +1,7 @@
 // Writes the game's pictures, font, button layout, sound effects and music (as WAV, for the
-// build to encode) into the game's working directory. Everything is computed from fixed
-// seeds, so two runs give the same bytes.
+// build to encode) into the game's working directory; with --icons, the desktop icons into
+// a folder of their own. Everything is computed from fixed seeds, so two runs give the same
+// bytes.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -8,11 +9,20 @@
 #include "tools/assetgen/AssetGen.h"
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s GAME_DIR MUSIC_WAV TEXT_FONT TITLE_FONT\n", argv[0]);
+    const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
+    if (argc != 5 && !icons) {
+        std::fprintf(stderr,
+                     "usage: %s GAME_DIR MUSIC_WAV TEXT_FONT TITLE_FONT\n"
+                     "       %s --icons ICON_DIR\n",
+                     argv[0], argv[0]);
         return 2;
     }
     try {
+        if (icons) {
+            std::filesystem::create_directories(argv[2]);
+            WriteIcons(argv[2]);
+            return 0;
+        }
         const std::string dir = argv[1];
         for (const char* folder : {"images", "data", "Sounds", "Music"})
             std::filesystem::create_directories(dir + "/" + folder);

@@ -181,7 +181,7 @@ void PaintHeartIcon(Image& sheet, int left, int top) {
 
 } // namespace
 
-void WriteTiles(const std::string& dir) {
+Image PaintTileSheet() {
     Image sheet(256, 256);
     PaintFighter(sheet, 0, Rgb(58, 98, 196), Rgb(30, 54, 128), Rgb(92, 140, 228), Rgb(235, 200, 70),
                  Rgb(190, 198, 212), false);
@@ -200,5 +200,9 @@ void WriteTiles(const std::string& dir) {
         sheet.Set(240 + x, 240, Mix(Rgb(230, 150, 20), Rgb(255, 215, 70), t));
         sheet.Set(240 + x, 254, Mix(Rgb(40, 180, 50), Rgb(110, 240, 100), t));
     }
-    sheet.WriteTGA(dir + "/images/vntiles.tga");
+    return sheet;
+}
+
+void WriteTiles(const std::string& dir) {
+    PaintTileSheet().WriteTGA(dir + "/images/vntiles.tga");
 }

@@ -25,12 +25,13 @@ play:
 
 # vornak_VERSION_ARCH.deb here, built with Debian's hardening flags: `sudo apt install ./vornak_*.deb`.
 DEB_BUILD := build-deb
+BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 deb:
 	@scripts/install-deps.sh play
 	cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_TESTS=OFF \
 	  -DCMAKE_INSTALL_PREFIX=/usr \
-	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	  -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CXXFLAGS) $$($(BUILDFLAGS) CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
 	cmake --build $(DEB_BUILD) -j$(JOBS)
 	rm -f $(DEB_BUILD)/vornak_*.deb
 	cd $(DEB_BUILD) && cpack

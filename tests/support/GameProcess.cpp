@@ -39,10 +39,10 @@ std::string ReadFile(const std::string& path) {
 } // namespace
 
 GameProcess::GameProcess(const std::string& workingDirectory, std::vector<std::string> environment,
-                         const std::vector<std::string>& arguments) {
+                         const std::vector<std::string>& arguments, const std::string& program) {
     const int stderrFile = TemporaryFile(stderrPath_);
     const int stdoutFile = TemporaryFile(stdoutPath_);
-    std::vector<char*> argv{const_cast<char*>(VORNAK_BINARY)};
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
@@ -58,7 +58,7 @@ GameProcess::GameProcess(const std::string& workingDirectory, std::vector<std::s
         for (const std::string& entry : environment) {
             putenv(const_cast<char*>(entry.c_str()));
         }
-        execv(VORNAK_BINARY, argv.data());
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
     close(stderrFile);

@@ -14,10 +14,12 @@ public:
     static std::vector<std::string> Quiet();
     static std::vector<std::string> QuietDrawing();
 
-    // Starts the game; `environment` entries ("NAME=value") are added to ours, `arguments`
-    // follow the program's name.
+    // Starts the game (the built one unless `program` names another, such as an installed
+    // copy); `environment` entries ("NAME=value") are added to ours, `arguments` follow the
+    // program's name.
     GameProcess(const std::string& workingDirectory, std::vector<std::string> environment = {},
-                const std::vector<std::string>& arguments = {});
+                const std::vector<std::string>& arguments = {},
+                const std::string& program = VORNAK_BINARY);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;

@@ -1,0 +1,115 @@
+// The player's own folder of an installed game: made on the first start, the player's edits
+// kept through later starts and new versions of the package.
+#include "platform/GameFolder.h"
+#include "engine/GameError.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class GameFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Ship("data/engine.cfg", "h_res = 640\n");
+        Ship("NPCs/fighter1.cfg", "name = Ashka\n");
+        Ship("NPCs/fighter2.cfg", "name = Borin\n");
+        Ship("data/kestfont.txt", "font");
+        Ship("images/vntiles.tga", "tiles");
+        Ship("Music/Ashen Tide.mp3", "music");
+    }
+
+    void Ship(const std::string& file, const std::string& contents) {
+        dir.Write("usr/share/games/vornak/" + file, contents);
+    }
+    std::string Played(const std::string& file) const {
+        return dir.Read("home/.local/share/vornak/" + file);
+    }
+    void Play(const std::string& file, const std::string& contents) const {
+        dir.Write("home/.local/share/vornak/" + file, contents);
+    }
+
+    TempDir dir;
+    const std::string installed = dir.path() + "/usr/share/games/vornak";
+    const std::string player = dir.path() + "/home/.local/share/vornak";
+};
+
+TEST_F(GameFolderTest, FirstStartCopiesWhatPlayersEditAndLinksTheRest) {
+    GameFolder::Fill(installed, player);
+
+    for (const char* file : {"data/engine.cfg", "NPCs/fighter1.cfg", "NPCs/fighter2.cfg"}) {
+        EXPECT_FALSE(fs::is_symlink(player + "/" + file)) << file;
+        EXPECT_EQ(Played(file), dir.Read("usr/share/games/vornak/" + std::string(file)));
+    }
+    for (const char* file : {"data/kestfont.txt", "images/vntiles.tga", "Music/Ashen Tide.mp3"}) {
+        ASSERT_TRUE(fs::is_symlink(player + "/" + file)) << file;
+        EXPECT_EQ(fs::read_symlink(player + "/" + file), fs::path(installed) / file);
+    }
+}
+
+TEST_F(GameFolderTest, ThePlayersEditsSurviveLaterStartsAndNewVersions) {
+    GameFolder::Fill(installed, player);
+    Play("NPCs/fighter1.cfg", "name = Mine\n");
+    fs::remove(player + "/NPCs/fighter2.cfg");
+    fs::remove(player + "/images/vntiles.tga");
+    Play("images/vntiles.tga", "my own tiles");
+    GameFolder::Fill(installed, player); // a second start
+
+    // A new version changes every file the player has a copy of.
+    Ship("data/engine.cfg", "h_res = 640\nscale = 0\n");
+    Ship("NPCs/fighter1.cfg", "name = Ashka the Second\n");
+    Ship("NPCs/fighter2.cfg", "name = Borin the Second\n");
+    GameFolder::Fill(installed, player);
+    GameFolder::Fill(installed, player);
+
+    EXPECT_EQ(Played("NPCs/fighter1.cfg"), "name = Mine\n");
+    EXPECT_EQ(Played("images/vntiles.tga"), "my own tiles");
+    // What the player left as shipped, or deleted, follows the new version.
+    EXPECT_EQ(Played("data/engine.cfg"), "h_res = 640\nscale = 0\n");
+    EXPECT_EQ(Played("NPCs/fighter2.cfg"), "name = Borin the Second\n");
+}
+
+TEST_F(GameFolderTest, ALinkLeftDanglingByAnOlderInstallIsMadeAgain) {
+    fs::create_directories(player + "/images");
+    fs::create_symlink("/nowhere/vntiles.tga", player + "/images/vntiles.tga");
+    GameFolder::Fill(installed, player);
+    EXPECT_EQ(Played("images/vntiles.tga"), "tiles");
+}
+
+TEST_F(GameFolderTest, AFolderThatCannotBeMadeIsAnError) {
+    dir.Write("home/.local", "a file where the folder should be");
+    try {
+        GameFolder::Fill(installed, player);
+        FAIL() << "no error";
+    } catch (const GameError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Could not make the folder " + player, 0), 0u)
+            << error.what();
+    }
+}
+
+TEST(GameFolder, ThePlayersFolderFollowsXdgDataHomeAndABuildTreeKeepsItsOwn) {
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* saved = std::getenv("XDG_DATA_HOME");
+    const std::string previous = saved ? saved : "";
+
+    setenv("XDG_DATA_HOME", "/data/home", 1);
+    EXPECT_EQ(GameFolder::PlayerFolder(), "/data/home/vornak");
+    setenv("XDG_DATA_HOME", "relative/is/ignored", 1);
+    EXPECT_EQ(GameFolder::PlayerFolder(), home + "/.local/share/vornak");
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(GameFolder::PlayerFolder(), home + "/.local/share/vornak");
+    if (saved) {
+        setenv("XDG_DATA_HOME", previous.c_str(), 1);
+    }
+
+    // These tests run from the build tree: the game works in the working directory.
+    EXPECT_EQ(GameFolder::InstalledData(), "");
+    EXPECT_EQ(GameFolder::Default(), ".");
+}
+
+} // namespace

@@ -30,7 +30,8 @@ const Command kCommands[] = {
 void PrintHelp() {
     std::printf("Usage: vornak [COMMAND] [ARGUMENTS]\n"
                 "\n"
-                "With no command, starts the game in the current folder.\n"
+                "With no command, starts the game in the current folder; installed, in the\n"
+                "player's own folder, ${XDG_DATA_HOME:-~/.local/share}/vornak.\n"
                 "\n"
                 "Commands (each takes --help):\n");
     for (const Command& command : kCommands) {

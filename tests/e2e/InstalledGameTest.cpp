@@ -21,9 +21,10 @@ void Install(const std::string& prefix) {
 
 // Starts the installed game from `where`, closes its window once it shows, and returns its
 // standard error; the game must end with exit code 0.
-std::string PlayOnce(const TempDir& dir, const std::string& where, bool expectWindow = true) {
+std::string PlayOnce(const TempDir& dir, const std::string& where, bool expectWindow = true,
+                     const std::string& dataHome = "/xdg") {
     std::vector<std::string> environment = GameProcess::QuietDrawing();
-    environment.push_back("XDG_DATA_HOME=" + dir.path() + "/xdg");
+    environment.push_back("XDG_DATA_HOME=" + dir.path() + dataHome);
     GameProcess game(where, environment, {}, dir.path() + "/prefix/games/vornak");
     if (expectWindow) {
         X11Session x11;
@@ -50,6 +51,13 @@ TEST(InstalledGame, UsesThePlayersFolderAndKeepsTheirEditsThroughAReinstall) {
     EXPECT_NE(dir.Read("xdg/vornak/runlog.txt").find("Size of map"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir.path() + "/elsewhere/runlog.txt"));
 
+    // The commands read the same folder when given none.
+    std::vector<std::string> environment{"XDG_DATA_HOME=" + dir.path() + "/xdg"};
+    GameProcess check(dir.path() + "/elsewhere", environment, {"check"},
+                      dir.path() + "/prefix/games/vornak");
+    ASSERT_TRUE(check.Wait(60.0));
+    EXPECT_EQ(check.ExitCode(), 0) << check.StandardOutput();
+
     // The run log lists every fighter file as read, so it shows which copy the game used.
     const std::string fighter = dir.Read("xdg/vornak/NPCs/fighter1.cfg");
     const std::string named = "name = Edited\n" + fighter.substr(fighter.find('\n') + 1);
@@ -63,4 +71,7 @@ TEST(InstalledGame, UsesThePlayersFolderAndKeepsTheirEditsThroughAReinstall) {
     fs::remove(dir.path() + "/prefix/share/games/vornak/images/background.tga");
     EXPECT_EQ(PlayOnce(dir, dir.path() + "/elsewhere", false),
               "Could not open images\\background.tga\n");
+    // A player's folder that cannot be made, under a file.
+    EXPECT_EQ(PlayOnce(dir, dir.path() + "/elsewhere", false, "/elsewhere/.keep"),
+              "Could not open " + dir.path() + "/elsewhere/.keep/vornak\n");
 }

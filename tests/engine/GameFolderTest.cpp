@@ -1,7 +1,6 @@
 // The player's own folder of an installed game: made on the first start, the player's edits
 // kept through later starts and new versions of the package.
 #include "platform/GameFolder.h"
-#include "engine/GameError.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -79,17 +78,6 @@ TEST_F(GameFolderTest, ALinkLeftDanglingByAnOlderInstallIsMadeAgain) {
     fs::create_symlink("/nowhere/vntiles.tga", player + "/images/vntiles.tga");
     GameFolder::Fill(installed, player);
     EXPECT_EQ(Played("images/vntiles.tga"), "tiles");
-}
-
-TEST_F(GameFolderTest, AFolderThatCannotBeMadeIsAnError) {
-    dir.Write("home/.local", "a file where the folder should be");
-    try {
-        GameFolder::Fill(installed, player);
-        FAIL() << "no error";
-    } catch (const GameError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Could not make the folder " + player, 0), 0u)
-            << error.what();
-    }
 }
 
 TEST(GameFolder, ThePlayersFolderFollowsXdgDataHomeAndABuildTreeKeepsItsOwn) {

@@ -57,7 +57,11 @@ TEST_F(GameFolderTest, ThePlayersEditsSurviveLaterStartsAndNewVersions) {
     fs::remove(player + "/NPCs/fighter2.cfg");
     fs::remove(player + "/images/vntiles.tga");
     Play("images/vntiles.tga", "my own tiles");
+    // A link left dangling by an install elsewhere.
+    fs::remove(player + "/data/kestfont.txt");
+    fs::create_symlink("/nowhere/kestfont.txt", player + "/data/kestfont.txt");
     GameFolder::Fill(installed, player); // a second start
+    EXPECT_EQ(Played("data/kestfont.txt"), "font");
 
     // A new version changes every file the player has a copy of.
     Ship("data/engine.cfg", "h_res = 640\nscale = 0\n");
@@ -71,13 +75,6 @@ TEST_F(GameFolderTest, ThePlayersEditsSurviveLaterStartsAndNewVersions) {
     // What the player left as shipped, or deleted, follows the new version.
     EXPECT_EQ(Played("data/engine.cfg"), "h_res = 640\nscale = 0\n");
     EXPECT_EQ(Played("NPCs/fighter2.cfg"), "name = Borin the Second\n");
-}
-
-TEST_F(GameFolderTest, ALinkLeftDanglingByAnOlderInstallIsMadeAgain) {
-    fs::create_directories(player + "/images");
-    fs::create_symlink("/nowhere/vntiles.tga", player + "/images/vntiles.tga");
-    GameFolder::Fill(installed, player);
-    EXPECT_EQ(Played("images/vntiles.tga"), "tiles");
 }
 
 TEST(GameFolder, ThePlayersFolderFollowsXdgDataHomeAndABuildTreeKeepsItsOwn) {

@@ -15,6 +15,8 @@ void InputSystem::Init(std::string) {
 }
 
 void InputSystem::Update() {
+    keysPressed.clear();
+    exposed = false;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         HandleEvent(event);
@@ -37,6 +39,19 @@ void InputSystem::HandleEvent(const SDL_Event& event) {
         }
         break;
     }
+    case SDL_KEYDOWN: {
+        // SDL names the printable keys and Escape by their character codes.
+        const SDLKey key = event.key.keysym.sym;
+        if (key >= SDLK_KP0 && key <= SDLK_KP9) {
+            keysPressed.push_back('0' + (key - SDLK_KP0));
+        } else if (key < 128) {
+            keysPressed.push_back(key);
+        }
+        break;
+    }
+    case SDL_VIDEOEXPOSE:
+        exposed = true;
+        break;
     case SDL_QUIT:
         if (gKernel) {
             gKernel->quit = true;

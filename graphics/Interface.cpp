@@ -75,6 +75,9 @@ void Interface::DrawElements() {
     const int64_t mouseX = gInput->mouseX;
     const int64_t mouseY = gInput->mouseY;
     for (const InterfaceElement& element : elements) {
+        if (!Shows(element)) {
+            continue;
+        }
         // Positions and sizes come from the file; work in 64 bits so no sum can overflow.
         const int64_t left = int64_t{originX} + element.x;
         const int64_t top = int64_t{originY} + element.y;
@@ -103,5 +106,15 @@ void Interface::DrawElements() {
         gVideo->DrawSpriteRegion(sheet, static_cast<float>(sourceX), static_cast<float>(sourceY),
                                  static_cast<float>(width), static_cast<float>(height),
                                  ClampToInt32(left), ClampToInt32(top), 1.0f, 1.0f, 1.0f, 1.0f);
+    }
+}
+
+void Interface::Choose(int32_t id) {
+    for (const InterfaceElement& element : elements) {
+        if (element.id == id && element.enabled != 0 && Shows(element)) {
+            clickedId = id;
+            HandleClick();
+            return;
+        }
     }
 }

@@ -36,6 +36,12 @@ public:
     virtual void LoadLayout(std::string path);
     virtual void DrawElements();
     virtual void HandleClick() {}
+    // Whether the element is drawn and clicked now; an element not shown does neither.
+    virtual bool Shows(const InterfaceElement&) const { return true; }
+
+    // What a click on the shown, live element `id` does; nothing when there is none.
+    // Lets keys stand in for buttons.
+    void Choose(int32_t id);
 
     // Reads the sheet path, the origin and every complete group of eight numbers from
     // whitespace-separated text; an incomplete last group is dropped. Numbers not read

@@ -7,6 +7,19 @@ void MainInterface::Init(std::string path) {
     command = 0;
 }
 
+void MainInterface::ClearChoice() {
+    clickedId = 0;
+    pressed = false;
+    command = 0;
+}
+
+bool MainInterface::Shows(const InterfaceElement& element) const {
+    if (battleOver) {
+        return element.id == kAgainId || element.id == kQuitId;
+    }
+    return element.id != kAgainId;
+}
+
 void MainInterface::HandleClick() {
     if (clickedId == kQuitId) {
         gKernel->quit = true;

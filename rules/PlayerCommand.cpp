@@ -168,6 +168,21 @@ void MoveCommand(BattleState& battle, Fighter& fighter) {
     EndCommand(battle);
 }
 
+// Keys stand in for the buttons: 1 to 6 choose their commands and Q quits, each only as
+// its button would; Escape drops a chosen command before its point or enemy is picked.
+void ApplyKeys(BattleState& battle) {
+    for (const int32_t key : gInput->keysPressed) {
+        if (key >= '1' && key <= '6') {
+            battle.interface->Choose(key - '0');
+        } else if (key == 'q') {
+            battle.interface->Choose(MainInterface::kQuitId);
+        } else if (key == InputSystem::kEscape) {
+            battle.interface->command = 0;
+            battle.buttonHeld = false;
+        }
+    }
+}
+
 } // namespace
 
 void PlayerCommand(BattleState& battle) {
@@ -179,6 +194,7 @@ void PlayerCommand(BattleState& battle) {
     DrawRing(battle, fighter, 1.0f, 1.0f, 1.0f, pulse);
 
     battle.interface->Update();
+    ApplyKeys(battle);
     const int32_t command = battle.interface->command;
     switch (command) {
     case 1:

@@ -3,6 +3,8 @@
 #include "tests/rules/RulesFixture.h"
 #include "tests/support/ScopedClock.h"
 
+#include <tuple>
+
 class PlayerTest : public RulesTest {
 protected:
     PlayerTest() {
@@ -13,9 +15,14 @@ protected:
     // One frame with the pointer at (x, y), the left button held or not.
     void Frame(int32_t command, int32_t x, int32_t y, bool held) {
         battle.interface->command = command;
+        Point(x, y, held);
+    }
+    // The same with the command as it stands, and these keys pressed.
+    void Point(int32_t x, int32_t y, bool held, std::vector<int32_t> keys = {}) {
         engine.input->mouseX = x;
         engine.input->mouseY = y;
         engine.input->leftButton = held;
+        engine.input->keysPressed = std::move(keys);
         font->texts.clear();
         engine.video->draws.clear();
         PlayerCommand(battle);
@@ -110,4 +117,41 @@ TEST_F(PlayerTest, MoveShowsTheWalkingTime) {
     Click(1, 198, 108);
     EXPECT_EQ(Shown(), "");
     EXPECT_EQ(me.order, OrderCode::Move);
+}
+
+// Buttons 1 to 7 (10 x 10) in a row at (20 x id, 400). A number key does what a click on
+// its live button does; Escape drops a chosen command, with the press already made on an
+// enemy; Q quits.
+TEST_F(PlayerTest, KeysDoWhatTheirButtonsDo) {
+    for (int32_t id = 1; id <= 7; ++id) {
+        battle.interface->elements.push_back({id, 1, 0, 0, 20 * id, 400, 10, 10});
+    }
+    const auto result = [this] { // what the choice left; then the fighter is asked afresh
+        const auto left = std::make_tuple(battle.interface->command, me.order, Given());
+        battle.interface->command = 0;
+        me.order = OrderCode::None;
+        Ask(me);
+        return left;
+    };
+    for (int32_t id = 1; id <= 6; ++id) {
+        SCOPED_TRACE(id);
+        Point(20 * id + 5, 405, true);
+        Point(20 * id + 5, 405, false);
+        const auto clicked = result();
+        Point(20 * id + 5, 405, false, {'0' + id});
+        EXPECT_EQ(result(), clicked);
+        EXPECT_EQ(std::get<0>(clicked), id == 2 ? 0 : id) << "Hold is given at once";
+    }
+    battle.interface->elements[4].enabled = 0;
+    Point(0, 0, false, {'5'});
+    EXPECT_EQ(battle.interface->command, 0) << "its button cannot be clicked";
+
+    Point(155, 105, false, {'6'});
+    Point(155, 105, true); // pressed on the orc
+    Point(155, 105, true, {InputSystem::kEscape});
+    Point(155, 105, false);
+    EXPECT_FALSE(Given());
+    EXPECT_FALSE(battle.buttonHeld);
+    Point(155, 105, false, {'q'});
+    EXPECT_TRUE(gKernel->quit);
 }

@@ -3,6 +3,7 @@
 #include "battle/GameFiles.h"
 #include "battle/PhaseTable.h"
 #include "battle/TileSheet.h"
+#include "engine/InputSystem.h"
 #include "engine/NumberConversion.h"
 #include "graphics/Font.h"
 #include "graphics/MainInterface.h"
@@ -20,6 +21,20 @@
 namespace {
 
 constexpr uint32_t kPhasePacing = 17; // a phase step needs more than this many ms
+
+// The banner over the battlefield at the end and its two lines.
+constexpr int32_t kFieldCentreX = 136;
+constexpr int32_t kBannerLeft = kFieldCentreX - static_cast<int32_t>(kBannerWidth) / 2;
+constexpr int32_t kBannerTop = 110;
+constexpr int32_t kOutcomeLineY = kBannerTop + 8, kPromptLineY = kBannerTop + 28;
+const char kPrompt[] = "Press R to fight again";
+// Between looks at the input once a battle is over (microseconds): short beside a frame
+// at the display's rate, long enough that the loop costs next to nothing.
+constexpr uint64_t kRestPause = 10000;
+// The closing line is too long for the banner, which names the outcome alone.
+const char* Headline(BattleOutcome outcome) {
+    return outcome == BattleOutcome::Victory ? "Victory!" : "Defeat!";
+}
 
 constexpr float kDarkened = 0.1f;
 constexpr float kArrivalDistance = 8.0f;
@@ -68,27 +83,52 @@ void BattleState::Init(std::string) {
     newFont->Init(GameFiles::kFont);
     font = std::move(newFont);
 
+    LoadFighters();
+
+    background = gVideo->LoadTGA(GameFiles::kBackground);
+    tiles = gVideo->LoadTGA(GameFiles::kTiles);
+
+    StartBattle();
+    gSound->PlayMusic(GameFiles::kMusic);
+}
+
+void BattleState::Restart() {
+    decisionQueue.clear(); // it points into the fighters about to go
+    fighters.clear();
+    LoadFighters();
+    messages.clear();
+    StartBattle();
+}
+
+void BattleState::LoadFighters() {
     for (int n = 1; n <= GameFiles::kFighterCount; ++n) {
         auto fighter = std::make_unique<Fighter>();
         fighter->Init(GameFiles::FighterFile(n));
         fighters.push_back(std::move(fighter)); // only once its file has loaded
     }
+}
 
-    background = gVideo->LoadTGA(GameFiles::kBackground);
-    tiles = gVideo->LoadTGA(GameFiles::kTiles);
-
+// The values every battle starts from, then the seed.
+void BattleState::StartBattle() {
     awaitingOrder = false;
+    decisionQueue.clear();
     lastTick = Clock::Ticks();
     phase = 1;
     buttonHeld = false;
     missiles.clear();
     missiles.shrink_to_fit();
+    outcome = BattleOutcome::Undecided;
+    interface->ClearChoice();
+    interface->battleOver = false;
 
     Random::Seed(Clock::SystemMilliseconds());
-    gSound->PlayMusic(GameFiles::kMusic);
 }
 
 void BattleState::Update() {
+    if (outcome != BattleOutcome::Undecided) {
+        RestingFrame();
+        return;
+    }
     // Paced from the last phase step only: decision and flight frames are drawn on every
     // pass once 18 ms have passed since it (at the display's rate, see VideoSystem).
     const uint32_t waited = Clock::Ticks() - lastTick;
@@ -101,10 +141,7 @@ void BattleState::Update() {
     gVideo->ClearFrame();
     // The dice and the computer's choices depend on the millisecond of the frame.
     Random::Seed(Clock::SystemMilliseconds());
-    DrawMessages(*this);
-    DrawGround();
-    gVideo->DrawSprite(background, 0, 0, 1.0f, 1.0f, 1.0f, 1.0f);
-    DrawFighters();
+    DrawField();
 
     if (awaitingOrder) {
         DecisionStep();
@@ -115,6 +152,71 @@ void BattleState::Update() {
     }
 
     gVideo->EndFrame();
+}
+
+void BattleState::DrawField() {
+    DrawMessages(*this);
+    DrawGround();
+    gVideo->DrawSprite(background, 0, 0, 1.0f, 1.0f, 1.0f, 1.0f);
+    DrawFighters();
+}
+
+void BattleState::EndIfDecided() {
+    outcome = JudgeOutcome(*this);
+    if (outcome == BattleOutcome::Undecided) {
+        return;
+    }
+    AddMessage(*this, ClosingLine(outcome));
+    // No phase runs any more, so no attack behind a marker can land and nobody is asked.
+    missiles.clear();
+    decisionQueue.clear();
+    awaitingOrder = false;
+    buttonHeld = false;
+    interface->ClearChoice();
+    interface->battleOver = true;
+    restFrameDue_ = true;
+}
+
+void BattleState::RestingFrame() {
+    for (const int32_t key : gInput->keysPressed) {
+        if (key == 'r') {
+            Restart();
+            return;
+        }
+        if (key == 'q') {
+            interface->Choose(MainInterface::kQuitId);
+        }
+    }
+
+    // Nothing moves on the field any more: a frame is drawn only for the buttons under the
+    // pointer, or when the window was uncovered.
+    const Pointer pointer{gInput->mouseX, gInput->mouseY, gInput->leftButton};
+    if (!restFrameDue_ && pointer == restPointer_ && !gInput->exposed) {
+        Clock::Sleep(kRestPause);
+        return;
+    }
+    restFrameDue_ = false;
+    restPointer_ = pointer;
+
+    gVideo->ClearFrame();
+    DrawField();
+    DrawBanner();
+    interface->Update(); // Again and Quit
+    gVideo->EndFrame();
+    if (interface->command == MainInterface::kAgainId) {
+        Restart();
+    }
+}
+
+void BattleState::DrawBanner() {
+    gVideo->DrawSpriteRegion(tiles, kBannerX, kBannerY, kBannerWidth, kBannerHeight, kBannerLeft,
+                             kBannerTop, 1.0f, 1.0f, 1.0f, 1.0f);
+    const std::string headline = Headline(outcome);
+    const bool won = outcome == BattleOutcome::Victory;
+    font->DrawText(headline, kFieldCentreX - font->TextWidth(headline) / 2, kOutcomeLineY, 1.0f,
+                   won ? 0.85f : 0.4f, won ? 0.3f : 0.35f);
+    font->DrawText(kPrompt, kFieldCentreX - font->TextWidth(kPrompt) / 2, kPromptLineY, 1.0f, 1.0f,
+                   1.0f);
 }
 
 void BattleState::DrawGround() {
@@ -197,6 +299,7 @@ void BattleState::DecisionStep() {
 }
 
 void BattleState::FlyMissiles() {
+    bool landed = false;
     for (std::size_t i = 0; i < missiles.size();) {
         Missile& marker = missiles[i];
         marker.x += marker.dx;
@@ -205,15 +308,22 @@ void BattleState::FlyMissiles() {
         DrawCell(tiles, kMarkerX, kMarkerY, marker.x, marker.y);
         if (Distance(marker.x, marker.y, marker.targetX, marker.targetY) < kArrivalDistance) {
             missiles.erase(missiles.begin() + static_cast<std::ptrdiff_t>(i));
+            landed = true;
         } else {
             ++i;
         }
+    }
+    if (landed) {
+        EndIfDecided();
     }
 }
 
 void BattleState::PhaseStep() {
     lastTick = Clock::Ticks();
     StepPhase();
+    if (!awaitingOrder) { // the phase's actions ran
+        EndIfDecided();
+    }
 }
 
 void BattleState::StepPhase() {

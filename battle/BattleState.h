@@ -4,6 +4,7 @@
 #include "battle/Missile.h"
 #include "engine/GameState.h"
 #include "graphics/Texture.h"
+#include "rules/BattleOutcome.h"
 
 #include <cstdint>
 #include <deque>
@@ -22,6 +23,11 @@ class MainInterface;
 //
 // Update is the whole frame: it draws, moves the battle on by at most one step and swaps
 // the buffers. Render does nothing.
+//
+// Once one side has nobody left (judged after each phase's actions and each landed marker)
+// the battle is over: a closing line goes to the log, markers in flight and any pending
+// choice are dropped, and Update only shows the field with a banner until R or the Again
+// button starts the next battle, or Quit (or Q) ends the program.
 class BattleState : public GameState {
 public:
     std::unique_ptr<MainInterface> interface;
@@ -36,6 +42,7 @@ public:
     std::vector<std::unique_ptr<Fighter>> fighters;
     std::deque<std::string> messages; // oldest first, at most 7
     std::vector<Missile> missiles;
+    BattleOutcome outcome = BattleOutcome::Undecided;
     // Told of every hit that lands: who struck, who was hit, the hit points it lost and
     // whether it died of it. Empty in the game; the balance simulator counts with it.
     std::function<void(const Fighter& attacker, const Fighter& victim, int32_t lost, bool killed)>
@@ -60,11 +67,33 @@ public:
     // moves on to the next. Shared by the loop and anything that plays battles headless.
     void StepPhase();
 
+    // A fresh battle: the fighter files read again, the log emptied and every value set as
+    // at loading. The pictures, the font, the buttons and the music stay. A file that has
+    // become unreadable throws as it would at start-up.
+    void Restart();
+
 private:
+    void LoadFighters();
+    void StartBattle();
+    void EndIfDecided();
+    void RestingFrame();
+    void DrawField();
+    void DrawBanner();
     void DrawGround();
     void DrawFighters();
     void DrawFighter(Fighter& fighter, float cellX);
     void DecisionStep();
     void FlyMissiles();
     void PhaseStep();
+
+    // The pointer as the last resting frame saw it.
+    struct Pointer {
+        int32_t x, y;
+        bool button;
+        bool operator==(const Pointer& other) const {
+            return x == other.x && y == other.y && button == other.button;
+        }
+    };
+    Pointer restPointer_{};
+    bool restFrameDue_ = false;
 };

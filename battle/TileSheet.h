@@ -11,6 +11,8 @@ constexpr float kMarkerX = 64.0f, kMarkerY = 240.0f;
 constexpr float kHitPointsIconX = 48.0f, kMissileIconX = 32.0f, kSpeedIconX = 16.0f,
                 kMeleeIconX = 0.0f, kIconY = 240.0f;
 constexpr float kRingX = 0.0f, kRingY = 32.0f, kRingSize = 32.0f;
+// Laid over the battlefield once a battle is over.
+constexpr float kBannerX = 0.0f, kBannerY = 64.0f, kBannerWidth = 200.0f, kBannerHeight = 52.0f;
 
 // Every cell above as a rectangle, for checking that a sheet holds them all.
 struct TileCell {
@@ -28,4 +30,5 @@ constexpr TileCell kTileCells[] = {
     {kSpeedIconX, kIconY, kCell, kCell},
     {kMeleeIconX, kIconY, kCell, kCell},
     {kRingX, kRingY, kRingSize, kRingSize},
+    {kBannerX, kBannerY, kBannerWidth, kBannerHeight},
 };

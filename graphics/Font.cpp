@@ -64,17 +64,28 @@ void Font::DrawChar(int32_t x, int32_t y, int32_t code, float red, float green, 
                              y, red, green, blue, 1.0f);
 }
 
+int64_t Font::Advance(int64_t pen, char ch) const {
+    const int32_t code = static_cast<signed char>(ch);
+    if (HasGlyph(code)) {
+        return ClampToInt32(pen + int64_t{glyphWidth[code - 33]} + kGap);
+    }
+    // Half the sheet, with no gap of its own.
+    return TruncateToInt(static_cast<double>(sheet.width) * 0.5 + static_cast<double>(pen));
+}
+
 void Font::DrawText(std::string text, int32_t x, int32_t y, float red, float green, float blue) {
     // Wide enough that no width from the file can overflow; clamped back after each step.
     int64_t pen = 0;
     for (const char ch : text) {
-        const int32_t code = static_cast<signed char>(ch);
-        DrawChar(ClampToInt32(x + pen), y, code, red, green, blue);
-        if (HasGlyph(code)) {
-            pen = ClampToInt32(pen + int64_t{glyphWidth[code - 33]} + kGap);
-        } else {
-            // Half the sheet, with no gap of its own.
-            pen = TruncateToInt(static_cast<double>(sheet.width) * 0.5 + static_cast<double>(pen));
-        }
+        DrawChar(ClampToInt32(x + pen), y, static_cast<signed char>(ch), red, green, blue);
+        pen = Advance(pen, ch);
     }
+}
+
+int32_t Font::TextWidth(const std::string& text) const {
+    int64_t pen = 0;
+    for (const char ch : text) {
+        pen = Advance(pen, ch);
+    }
+    return ClampToInt32(pen);
 }

@@ -34,6 +34,8 @@ public:
     virtual void DrawText(std::string text, int32_t x, int32_t y, float red, float green,
                           float blue);
     virtual void DrawChar(int32_t x, int32_t y, int32_t code, float red, float green, float blue);
+    // How far DrawText moves its pen over the text, for centring it.
+    int32_t TextWidth(const std::string& text) const;
 
     // Reads the sheet path and the 256 widths and 256 x positions from whitespace-separated
     // text. Returns false when the text ends or stops being numbers early, with the offset
@@ -44,4 +46,8 @@ public:
                                  std::size_t* stoppedAt = nullptr);
 
     static bool HasGlyph(int32_t code) { return code >= 33 && code <= 126; }
+
+private:
+    // The pen after the character `ch` drawn at `pen`.
+    int64_t Advance(int64_t pen, char ch) const;
 };

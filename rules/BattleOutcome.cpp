@@ -15,3 +15,15 @@ BattleOutcome JudgeOutcome(const BattleState& battle) {
     }
     return enemyAlive ? BattleOutcome::Undecided : BattleOutcome::Victory;
 }
+
+const char* ClosingLine(BattleOutcome outcome) {
+    switch (outcome) {
+    case BattleOutcome::Victory:
+        return "Victory! The last enemy has fallen.";
+    case BattleOutcome::Defeat:
+        return "Defeat! Your last fighter has fallen.";
+    case BattleOutcome::Undecided:
+        break;
+    }
+    return "";
+}

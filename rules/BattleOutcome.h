@@ -11,3 +11,6 @@ enum class BattleOutcome {
 };
 
 BattleOutcome JudgeOutcome(const BattleState& battle);
+
+// The line the log closes a decided battle with; empty while it is undecided.
+const char* ClosingLine(BattleOutcome outcome);

@@ -8,6 +8,8 @@ namespace {
 using BattleLoop = BattleFixture;
 
 TEST_F(BattleLoop, NothingHappensUntilEighteenMillisecondsHavePassed) {
+    Add("Ally", 1, 0); // both sides stand, so the battle goes on
+    Add("Foe", 2, 0);
     battle.phase = 12;
     clock.now = 1005;
     EXPECT_FALSE(UpdateNow());
@@ -91,6 +93,7 @@ TEST(PhaseTable, EachSpeedActsInThatManyPhasesAlwaysIncludingTheLast) {
 // zero, so -3.5 is drawn at -3.
 TEST_F(BattleLoop, MarkersHoldThePhasesUntilTheyArriveAndAreDrawnInTheirArrivalFrame) {
     Add("Guard", 2, 12).order = OrderCode::Hold;
+    Add("Ally", 1, 0);
     battle.missiles = {Missile{50.0f, 50.0f, 50.0f, 54.0f, 0.0f, 2.0f},
                        Missile{100.0f, 100.0f, 100.0f, 120.0f, 0.0f, 2.0f},
                        Missile{-3.0f, 10.9f, -10.0f, 11.0f, -0.5f, 0.5f}};

@@ -86,4 +86,48 @@ TEST_F(BattleLoading, AMissingFighterFileStopsTheLoadingThere) {
     EXPECT_TRUE(random.seeds.empty());
 }
 
+// A battle fought to its end and a fighter file changed meanwhile: R brings everyone back
+// as the files now say, with a clean slate, while the pictures and the music carry on. A
+// file broken before the next restart stops the game with the start-up's message.
+TEST_F(BattleLoading, RStartsAFreshBattleFromTheFilesAsTheyAreNow) {
+    BattleState battle;
+    battle.Init("");
+    const std::size_t pictures = engine.video->loaded.size();
+    battle.fighters[1]->x = 99.0f;
+    battle.fighters[1]->hitPoints = 0;
+    for (int n : {1, 4, 5, 6, 7}) {
+        battle.fighters[n]->dead = true;
+    }
+    battle.buttonHeld = true;
+    clock.now += 18; // nobody acts in phase 1
+    battle.Update();
+    ASSERT_EQ(battle.outcome, BattleOutcome::Victory);
+    dir.Write("NPCs/fighter3.cfg", "name = Newcomer\nhealth = 9\n");
+
+    clock.now = 6000;
+    engine.input->keysPressed = {'r'};
+    battle.Update();
+    EXPECT_EQ(battle.outcome, BattleOutcome::Undecided);
+    EXPECT_EQ("Newcomer", battle.fighters[2]->name);
+    EXPECT_EQ(27, battle.fighters[2]->hitPoints);
+    EXPECT_FALSE(battle.fighters[1]->dead);
+    EXPECT_EQ(6, battle.fighters[1]->hitPoints);
+    EXPECT_EQ(40.0f, battle.fighters[1]->x);
+    EXPECT_TRUE(battle.messages.empty());
+    EXPECT_EQ(1, battle.phase);
+    EXPECT_FALSE(battle.buttonHeld);
+    EXPECT_EQ(6000u, battle.lastTick);
+    EXPECT_EQ(6000u, random.seeds.back());
+    EXPECT_EQ(pictures, engine.video->loaded.size());
+    EXPECT_EQ(1u, engine.sound->music.size()) << "the music goes on";
+
+    dir.Write("NPCs/fighter3.cfg", "speed = 13\n");
+    try {
+        battle.Restart();
+        FAIL() << "restarted with a speed of 13";
+    } catch (const GameError& error) {
+        EXPECT_STREQ("Bad speed 13 in NPCs\\fighter3.cfg (must be 0 to 12)", error.what());
+    }
+}
+
 } // namespace

@@ -208,7 +208,7 @@ const Mistake kMistakes[] = {
      Picture(3, 300, 300),
      {{"images/interface.tga: error:",
        "300 x 300 pixels is too small: the game draws the buttons' four pictures each that "
-       "data/maininterface.txt places from it up to 340 x 336"}}},
+       "data/maininterface.txt places from it up to 340 x 384"}}},
     {"Windows line ends are fine", "NPCs/fighter7.cfg", "\n", "\r\n", {}},
     {"tabs the game drops are fine", "NPCs/fighter7.cfg", "speed = 6", "speed\t=\t6", {}},
 };

@@ -4,8 +4,9 @@
 
 #include "tools/assetgen/AssetGen.h"
 
-// The seven command buttons: their sheet (four pictures each) and the layout file that
-// places them in two columns under the fighter panels.
+// The command buttons: their sheet (four pictures each) and the layout file that places
+// them in two columns under the fighter panels. Again (8) shows only once a battle is over,
+// beside Quit.
 namespace {
 
 constexpr int kOriginX = 272;
@@ -26,7 +27,7 @@ const Button kButtons[] = {
     {1, "Move", 0, 0},        {2, "Hold", 1, 0},
     {3, "Strike once", 0, 1}, {4, "Strike until dead", 1, 1},
     {5, "Shoot once", 0, 2},  {6, "Shoot until dead", 1, 2},
-    {7, "Quit", 1, 3},
+    {7, "Quit", 1, 3},        {8, "Again", 0, 3},
 };
 
 enum class Look { Normal, Hover, Pressed, Inactive };

@@ -179,6 +179,18 @@ void PaintHeartIcon(Image& sheet, int left, int top) {
     FillDisc(sheet, left + 5.0f, top + 5.5f, 1.3f, Rgb(255, 190, 190, 0.9f));
 }
 
+// The band over the battlefield that announces the end of a battle: dark and see-through,
+// framed in gold, with room for two lines of text.
+void PaintBanner(Image& sheet, int left, int top, int width, int height) {
+    for (int y = 0; y < height; ++y) {
+        float t = y / float(height - 1);
+        sheet.Fill(left, top + y, width, 1, Mix(Rgb(28, 30, 44, 0.88f), Rgb(10, 10, 16, 0.88f), t));
+    }
+    sheet.Bevel(left, top, width, height, 1, Rgb(0, 0, 0), Rgb(0, 0, 0), false);
+    sheet.Bevel(left + 2, top + 2, width - 4, height - 4, 1, Rgb(236, 196, 92), Rgb(150, 110, 40),
+                false);
+}
+
 } // namespace
 
 Image PaintTileSheet() {
@@ -194,6 +206,7 @@ Image PaintTileSheet() {
     PaintMissileIcon(sheet, 32, 240);
     PaintHeartIcon(sheet, 48, 240);
     PaintMarker(sheet, 64, 240);
+    PaintBanner(sheet, 0, 64, 200, 52);
     for (int x = 0; x < 16; ++x) {
         // Bars brighten slightly to the right so a short bar still reads as a bar.
         float t = x / 15.0f;

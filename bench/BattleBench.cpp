@@ -178,6 +178,11 @@ BENCHMARK(BM_RulesHeadless)->Unit(benchmark::kMicrosecond);
 void BM_BattleLoopHeadless(benchmark::State& state) {
     BenchGame game(false);
     EndlessBattle endless(game.battle);
+    // One of the player's side who never acts and whom the computer never attacks (it
+    // attacks the first four only), so the battle is never over.
+    Fighter& bystander = *game.battle.fighters.back();
+    bystander.team = 1;
+    bystander.speed = 0;
     int64_t actions = 0;
     const uint64_t allocationsBefore = AllocationCount();
     for (auto _ : state) {

@@ -16,7 +16,9 @@ export VORNAK_NO_ERROR_BOX=1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The game appends to its run log, so it runs in copies of the generated directory. In the
-# second every fighter is the computer's, so phases step without waiting for anyone.
+# second every fighter but the last is the computer's, so phases step without waiting for
+# anyone; the last stays the player's but never acts (speed 0) and is never attacked (the
+# computer attacks only the first four), so the battle is never over.
 cp -r "$build/game" "$work/player"
 # In the third nobody acts at all (speed 0): phases step every 18 ms and nothing else
 # happens, so the loop spends its time in the pacing test between them.
@@ -27,6 +29,19 @@ for file in "$work"/computer/NPCs/*.cfg; do
 done
 for file in "$work"/idle/NPCs/*.cfg; do
     sed -i 's/^team = .*/team = 2/; s/^speed = .*/speed = 0/' "$file"
+done
+for side in computer idle; do
+    sed -i 's/^team = .*/team = 1/; s/^speed = .*/speed = 0/' "$work/$side/NPCs/fighter8.cfg"
+done
+# In the fourth the player's four never act and have 3 hit points, and the computer's four
+# stand beside them and strike every phase: the battle is lost within a second or two and
+# then rests under its banner.
+cp -r "$build/game" "$work/over"
+for n in 1 2 3 4; do
+    printf 'name = Squire\nteam = 1\nspeed = 0\nhealth = 1\nposx = 40\nposy = %d\n' \
+        $((n * 48)) >"$work/over/NPCs/fighter$n.cfg"
+    printf 'name = Brute\nteam = 2\nspeed = 12\nhealth = 5\nmeleeskill = 12\nposx = 56\nposy = %d\n' \
+        $((n * 48)) >"$work/over/NPCs/fighter$((n + 4)).cfg"
 done
 
 # key=value lines of one probe run, as shell assignments with a prefix.
@@ -61,6 +76,7 @@ game_peak=$(best $game_peak)
 eval "$(probe_run wait --dir "$work/player" --settle 1 --cpu 4 --frames "$counter" -- "$game")"
 eval "$(probe_run step --dir "$work/computer" --settle 1 --cpu 4 -- "$game")"
 eval "$(probe_run idle --dir "$work/idle" --settle 1 --cpu 4 -- "$game")"
+eval "$(probe_run over --dir "$work/over" --settle 6 --cpu 4 -- "$game")"
 
 # vornak simulate on the shipped fighters, one job and two: wall and processor seconds of
 # the whole process, best of three each.
@@ -152,4 +168,5 @@ printf '  %-44s %s\n' \
     "drawn frames per second, player waiting:" "$wait_frames_per_second" \
     "a marker crossing 200 pixels:" "$crossing_s s" \
     "CPU, one core, computer stepping phases:" "$step_cpu_percent %" \
-    "CPU, one core, phases stepping, nobody acts:" "$idle_cpu_percent %"
+    "CPU, one core, phases stepping, nobody acts:" "$idle_cpu_percent %" \
+    "CPU, one core, after the battle is over:" "$over_cpu_percent % (goal <= 5: $(verdict "$over_cpu_percent" 5 max))"

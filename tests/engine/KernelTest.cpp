@@ -14,72 +14,76 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
-#include <vector>
 
 namespace {
 
-std::vector<std::string> journal;
+using Journal = std::vector<std::string>;
+Journal journal;
+int quitAfterUpdates = 0;
 
-// Each subsystem of the kernel, replaced by one that writes what happens to it.
+// Each subsystem of the kernel, replaced by one that writes what happens to it; Init
+// fails for the one named `failInit`.
 template <typename Base> class Journaled : public Base {
 public:
     template <typename... Args>
     Journaled(std::string name, std::string failInit, Args&&... args)
-        : Base(std::forward<Args>(args)...), name_(std::move(name)), failInit_(failInit == name_) {
+        : Base(std::forward<Args>(args)...), name_(std::move(name)), fail_(failInit == name_) {
         journal.push_back("create " + name_);
     }
     ~Journaled() override { journal.push_back("destroy " + name_); }
     void Init(std::string path) override {
         journal.push_back("init " + name_ + " " + path);
-        if (failInit_) {
+        if (fail_) {
             throw GameError("no video mode");
         }
     }
     void Shutdown() override { journal.push_back("shutdown " + name_); }
     void Update() override {
         journal.push_back("update " + name_);
-        if (name_ == "StateMachine" && ++updates_ == quitAfter) {
+        if (name_ == "StateMachine" && --quitAfterUpdates == 0) {
             gKernel->quit = true;
         }
     }
     void Render() override { journal.push_back("render " + name_); }
 
-    static inline int quitAfter = 0;
-
 private:
     std::string name_;
-    bool failInit_;
-    int updates_ = 0;
+    bool fail_;
 };
 
 SubsystemFactory JournalingFactory(const std::string& failing = "") {
-    SubsystemFactory factory;
-    factory.spareA = [=] { return new Journaled<SpareSystemA>("SpareSystemA", failing); };
-    factory.spareB = [=] { return new Journaled<SpareSystemB>("SpareSystemB", failing); };
-    factory.video = [=] { return new Journaled<VideoSystem>("VideoSystem", failing); };
-    factory.input = [=] { return new Journaled<InputSystem>("InputSystem", failing); };
-    factory.sound = [=] { return new Journaled<SoundSystem>("SoundSystem", failing); };
-    factory.stateMachine = [=] {
+    SubsystemFactory f;
+    f.spareA = [=] { return new Journaled<SpareSystemA>("SpareSystemA", failing); };
+    f.spareB = [=] { return new Journaled<SpareSystemB>("SpareSystemB", failing); };
+    f.video = [=] { return new Journaled<VideoSystem>("VideoSystem", failing); };
+    f.input = [=] { return new Journaled<InputSystem>("InputSystem", failing); };
+    f.sound = [=] { return new Journaled<SoundSystem>("SoundSystem", failing); };
+    f.stateMachine = [=] {
         return new Journaled<StateMachine>("StateMachine", failing, StateMachine::StateFactory{});
     };
-    return factory;
+    return f;
 }
 
-const std::vector<std::string> kTeardown = {"destroy StateMachine", "destroy SoundSystem",
-                                            "destroy InputSystem",  "destroy VideoSystem",
-                                            "destroy SpareSystemB", "destroy SpareSystemA"};
+const Journal kNames = {"SpareSystemA", "SpareSystemB", "VideoSystem",
+                        "InputSystem",  "SoundSystem",  "StateMachine"};
 
-std::vector<std::string> Tail(const std::vector<std::string>& lines, std::size_t count) {
-    return std::vector<std::string>(lines.end() - static_cast<std::ptrdiff_t>(count), lines.end());
+Journal Each(const std::string& what, const Journal& names, const std::string& suffix = "") {
+    Journal lines;
+    for (const std::string& name : names) {
+        lines.push_back(what + " " + name + suffix);
+    }
+    return lines;
 }
 
-class KernelTest : public ::testing::Test {
+Journal Teardown() {
+    return Each("destroy", Journal(kNames.rbegin(), kNames.rend()));
+}
+
+class KernelTest : public testing::Test {
 protected:
     void SetUp() override {
         journal.clear();
-        Journaled<StateMachine>::quitAfter = 0;
-        dir.Write("data/engine.cfg", "h_res = 640\nv_res = 480\nbpp = 32\n");
+        dir.Write("data/engine.cfg", "h_res = 640\n");
         ErrorBox::SetHandler([this](const std::string& caption, const std::string& text) {
             boxes.push_back(caption + ": " + text);
         });
@@ -87,84 +91,55 @@ protected:
     void TearDown() override { ErrorBox::SetHandler(nullptr); }
 
     TempDir dir;
-    std::vector<std::string> boxes;
+    Journal boxes;
 };
 
 } // namespace
 
-TEST_F(KernelTest, CreatesAllSixBeforeInitialisingAnyInOrder) {
+// All six exist before any is initialised; a frame is input first and the state last;
+// teardown is by destructors alone, in reverse.
+TEST_F(KernelTest, CreatesAllSixBeforeInitialisingAnyAndTearsDownInReverse) {
     Kernel kernel(JournalingFactory());
     gKernel = &kernel;
     kernel.Init("Data\\engine.cfg");
-    const std::vector<std::string> expected = {
-        "create SpareSystemA",
-        "create SpareSystemB",
-        "create VideoSystem",
-        "create InputSystem",
-        "create SoundSystem",
-        "create StateMachine",
-        "init SpareSystemA Data\\engine.cfg",
-        "init SpareSystemB Data\\engine.cfg",
-        "init VideoSystem Data\\engine.cfg",
-        "init InputSystem Data\\engine.cfg",
-        "init SoundSystem Data\\engine.cfg",
-        "init StateMachine Data\\engine.cfg",
-    };
+    Journal expected = Each("create", kNames);
+    for (const std::string& line : Each("init", kNames, " Data\\engine.cfg")) {
+        expected.push_back(line);
+    }
     EXPECT_EQ(journal, expected);
     EXPECT_FLOAT_EQ(kernel.settings.at("h_res").number, 640.0f);
-    EXPECT_EQ(kernel.configPath, "Data\\engine.cfg");
-    EXPECT_FALSE(kernel.quit);
-    EXPECT_EQ(kernel.frameCount, 0);
-    EXPECT_NE(gVideo, nullptr);
 
     journal.clear();
     kernel.Update();
     kernel.Render();
-    EXPECT_EQ(journal, (std::vector<std::string>{"update InputSystem", "update VideoSystem",
-                                                 "update SpareSystemA", "update SpareSystemB",
-                                                 "update SoundSystem", "update StateMachine",
-                                                 "render StateMachine"}));
-    EXPECT_EQ(kernel.frameCount, 1);
+    expected = Each("update", {"InputSystem", "VideoSystem", "SpareSystemA", "SpareSystemB",
+                               "SoundSystem", "StateMachine"});
+    expected.push_back("render StateMachine");
+    EXPECT_EQ(journal, expected);
 
     journal.clear();
     kernel.Shutdown();
-    EXPECT_EQ(journal, kTeardown); // destructors only, never Shutdown
+    EXPECT_EQ(journal, Teardown());
     EXPECT_EQ(gVideo, nullptr);
-    EXPECT_EQ(gStateMachine, nullptr);
     gKernel = nullptr;
 }
 
-TEST_F(KernelTest, AFailingVideoInitStillTearsDownAllSix) {
-    RunProgram(JournalingFactory("VideoSystem"));
-    EXPECT_EQ(boxes, std::vector<std::string>{"Vornak: no video mode"});
-    // Input, sound and the state machine were created but never initialised.
+// The program's whole life: every failure ends in its box, then the same teardown; the
+// frame that sets quit still renders.
+TEST_F(KernelTest, RunProgramShowsEachFailureAndAlwaysTearsDown) {
+    EXPECT_EQ(RunProgram(JournalingFactory("VideoSystem")), 0);
+    EXPECT_EQ(boxes, Journal{"Vornak: no video mode"});
     EXPECT_EQ(std::count(journal.begin(), journal.end(), "init InputSystem Data\\engine.cfg"), 0);
-    EXPECT_EQ(Tail(journal, 6), kTeardown);
-    EXPECT_EQ(gKernel, nullptr);
-    EXPECT_EQ(gInput, nullptr);
-}
+    EXPECT_EQ(Journal(journal.end() - 6, journal.end()), Teardown());
 
-TEST_F(KernelTest, MissingSettingsStopBeforeAnySubsystemExists) {
-    std::remove("data/engine.cfg");
+    journal.clear();
+    quitAfterUpdates = 3;
     EXPECT_EQ(RunProgram(JournalingFactory()), 0);
-    EXPECT_EQ(boxes, std::vector<std::string>{"Vornak: Could not open Data\\engine.cfg"});
-    EXPECT_TRUE(journal.empty());
-    EXPECT_EQ(gKernel, nullptr);
-}
-
-TEST_F(KernelTest, TheFrameThatSetsQuitFinishesThenTheLoopEnds) {
-    Journaled<StateMachine>::quitAfter = 3;
-    EXPECT_EQ(RunProgram(JournalingFactory()), 0);
-    EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(std::count(journal.begin(), journal.end(), "update InputSystem"), 3);
-    // The quitting frame still renders before teardown.
-    EXPECT_EQ(Tail(journal, 7)[0], "render StateMachine");
-    EXPECT_EQ(Tail(journal, 6), kTeardown);
-}
+    EXPECT_EQ(Journal(journal.end() - 7, journal.end() - 6), Journal{"render StateMachine"});
 
-TEST_F(KernelTest, AnErrorDuringTheFrameLoopIsShownAndTearsDown) {
-    SubsystemFactory factory = JournalingFactory();
     // A real state machine whose Init registered nothing fails its first update.
+    SubsystemFactory factory = JournalingFactory();
     class Empty : public StateMachine {
     public:
         Empty() : StateMachine({}) {}
@@ -172,6 +147,14 @@ TEST_F(KernelTest, AnErrorDuringTheFrameLoopIsShownAndTearsDown) {
     };
     factory.stateMachine = [] { return new Empty; };
     EXPECT_EQ(RunProgram(factory), 0);
-    EXPECT_EQ(boxes, std::vector<std::string>{"Vornak: Bad state identifier in StateMachine!"});
+
+    journal.clear();
+    std::remove("data/engine.cfg");
+    EXPECT_EQ(RunProgram(JournalingFactory()), 0);
+    EXPECT_TRUE(journal.empty()) << "nothing is made without settings";
+    EXPECT_EQ(boxes,
+              (Journal{"Vornak: no video mode", "Vornak: Bad state identifier in StateMachine!",
+                       "Vornak: Could not open Data\\engine.cfg"}));
     EXPECT_EQ(gKernel, nullptr);
+    EXPECT_EQ(gInput, nullptr);
 }

@@ -4,16 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
+
+using Journal = std::vector<std::string>;
 
 // A state that writes every call it receives into a shared journal.
 class JournalState : public GameState {
 public:
-    JournalState(std::vector<std::string>& journal, bool failInit = false)
-        : journal_(journal), failInit_(failInit) {}
+    JournalState(Journal& journal, bool failInit) : journal_(journal), failInit_(failInit) {}
     ~JournalState() override { journal_.push_back("destroy"); }
     void Init(std::string path) override {
         journal_.push_back("init " + path);
@@ -28,12 +26,9 @@ public:
     void Leave() override { journal_.push_back("leave"); }
 
 private:
-    std::vector<std::string>& journal_;
+    Journal& journal_;
     bool failInit_;
 };
-
-using Journal = std::vector<std::string>;
-const char* const kBadState = "Bad state identifier in StateMachine!";
 
 template <typename Action> std::string ErrorOf(Action action) {
     try {
@@ -46,39 +41,28 @@ template <typename Action> std::string ErrorOf(Action action) {
 
 } // namespace
 
-TEST(StateMachine, InitLoadsEntersAndForwardsTheFrame) {
+// Init loads, registers under 0 and enters; a change leaves the current state first; an
+// unknown identifier is an error; the states are destroyed once, never Shutdown. A state
+// that fails to load is destroyed and never registered.
+TEST(StateMachine, LoadsEntersForwardsChangesAndOwnsItsStates) {
+    const char* const bad = "Bad state identifier in StateMachine!";
     Journal journal;
     {
-        StateMachine machine([&] { return new JournalState(journal); });
-        EXPECT_EQ(ErrorOf([&] { machine.Update(); }), kBadState); // nothing current yet
+        StateMachine machine([&] { return new JournalState(journal, false); });
+        EXPECT_EQ(ErrorOf([&] { machine.Update(); }), bad);
         machine.Init("Data\\engine.cfg");
-        EXPECT_EQ(machine.currentId, 0);
         machine.Update();
         machine.Render();
+        machine.ChangeState(0);
+        EXPECT_EQ(ErrorOf([&] { machine.ChangeState(5); }), bad);
+        EXPECT_EQ(machine.currentId, 0);
     }
-    // One Init before one Enter, no Leave, destroyed once, and Shutdown never called.
-    EXPECT_EQ(journal, (Journal{"init Data\\engine.cfg", "enter", "update", "render", "destroy"}));
-}
-
-TEST(StateMachine, ChangingStatesLeavesTheCurrentOneFirst) {
-    Journal journal;
-    StateMachine machine([&] { return new JournalState(journal); });
-    machine.Init("p");
-    journal.clear();
-    machine.ChangeState(0);
-    EXPECT_EQ(journal, (Journal{"leave", "enter"}));
+    EXPECT_EQ(journal, (Journal{"init Data\\engine.cfg", "enter", "update", "render", "leave",
+                                "enter", "leave", "destroy"}));
 
     journal.clear();
-    EXPECT_EQ(ErrorOf([&] { machine.ChangeState(5); }), kBadState);
-    EXPECT_EQ(journal, Journal{"leave"});
-    EXPECT_EQ(machine.currentId, 0);
-}
-
-TEST(StateMachine, AStateThatFailsToLoadIsNotRegisteredAndNotLeaked) {
-    Journal journal;
-    StateMachine machine([&] { return new JournalState(journal, true); });
-    EXPECT_EQ(ErrorOf([&] { machine.Init("p"); }), "Could not open NPCs\\fighter1.cfg");
-    EXPECT_TRUE(machine.states.empty());
-    EXPECT_EQ(machine.currentId, -1);
+    StateMachine failing([&] { return new JournalState(journal, true); });
+    EXPECT_EQ(ErrorOf([&] { failing.Init("p"); }), "Could not open NPCs\\fighter1.cfg");
+    EXPECT_TRUE(failing.states.empty());
     EXPECT_EQ(journal, (Journal{"init p", "destroy"}));
 }

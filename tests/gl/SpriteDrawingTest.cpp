@@ -1,3 +1,4 @@
+#include "engine/GameError.h"
 #include "engine/Kernel.h"
 #include "graphics/VideoSystem.h"
 #include "tests/graphics/TgaBytes.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -86,36 +88,44 @@ testing::AssertionResult Shows(int x, int y, const Rgb& expected) {
 } // namespace
 
 // The file holds the bottom row first; on screen the picture's top row is on top, and
-// exactly 16 x 16 pixels are covered.
-TEST_F(SpriteDrawing, BottomUpPictureAppearsUpright) {
+// exactly 16 x 16 pixels are covered. Cells of a sheet are counted from its top-left
+// corner, y downward. A window wider than X can keep is refused.
+TEST_F(SpriteDrawing, PicturesAppearUprightAndCellsAreCountedFromTheTop) {
     const Texture texture = Load({{kRed, kGreen}, {kBlue, kWhite}});
     EXPECT_EQ(16.0f, texture.width);
-    EXPECT_EQ(16.0f, texture.height);
     gVideo->DrawSprite(texture, 40, 30, 1, 1, 1, 1);
-    EXPECT_TRUE(Shows(40, 30, kRed));
-    EXPECT_TRUE(Shows(54, 31, kGreen));
-    EXPECT_TRUE(Shows(41, 44, kBlue));
-    EXPECT_TRUE(Shows(55, 45, kWhite));
-    EXPECT_TRUE(Shows(39, 35, kBlack));
-    EXPECT_TRUE(Shows(56, 35, kBlack));
-    EXPECT_TRUE(Shows(45, 29, kBlack));
-    EXPECT_TRUE(Shows(45, 46, kBlack));
-}
+    for (auto [x, y, colour] : {std::tuple{40, 30, kRed},
+                                {54, 31, kGreen},
+                                {41, 44, kBlue},
+                                {55, 45, kWhite},
+                                {39, 35, kBlack},
+                                {56, 35, kBlack},
+                                {45, 29, kBlack},
+                                {45, 46, kBlack}}) {
+        EXPECT_TRUE(Shows(x, y, colour));
+    }
 
-// Cells are measured from the picture's top-left corner, y downward.
-TEST_F(SpriteDrawing, RegionCutsTheCellCountedFromTheTop) {
     const std::vector<Rgb> white(4, kWhite);
     const Texture sheet =
         Load({{kRed, kGreen, kWhite, kWhite}, {kBlue, kWhite, kWhite, kWhite}, white, white}, 16);
-    gVideo->DrawSpriteRegion(sheet, 0, 16, 16, 16, 8, 8, 1, 1, 1, 1);
-    gVideo->DrawSpriteRegion(sheet, 16, 0, 16, 16, 100, 50, 1, 1, 1, 1);
-    for (int at : {9, 16, 22}) {
-        EXPECT_TRUE(Shows(at, at, kBlue));
-        EXPECT_TRUE(Shows(100 + at - 8, 50 + at - 8, kGreen));
+    gVideo->DrawSpriteRegion(sheet, 0, 16, 16, 16, 108, 8, 1, 1, 1, 1);
+    gVideo->DrawSpriteRegion(sheet, 16, 0, 16, 16, 200, 50, 1, 1, 1, 1);
+    for (int at : {0, 7, 15}) {
+        EXPECT_TRUE(Shows(108 + at, 8 + at, kBlue));
+        EXPECT_TRUE(Shows(200 + at, 50 + at, kGreen));
     }
-    EXPECT_TRUE(Shows(7, 16, kBlack));
-    EXPECT_TRUE(Shows(24, 16, kBlack));
-    EXPECT_TRUE(Shows(16, 24, kBlack));
+    EXPECT_TRUE(Shows(107, 16, kBlack));
+    EXPECT_TRUE(Shows(124, 16, kBlack));
+    EXPECT_TRUE(Shows(116, 24, kBlack));
+
+    gKernel->settings["h_res"].number = 65536;
+    VideoSystem tooWide;
+    try {
+        tooWide.Init("");
+        ADD_FAILURE() << "a window 65536 wide was made";
+    } catch (const GameError& error) {
+        EXPECT_STREQ(error.what(), "Invalid width or height");
+    }
 }
 
 // The draw colour multiplies the texels and alpha blends them over what is there; magenta

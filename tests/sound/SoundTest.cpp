@@ -1,0 +1,177 @@
+#include "sound/SoundSystem.h"
+
+#include "engine/GameError.h"
+#include "sound/AudioResult.h"
+#include "sound/AudioSample.h"
+#include "sound/AudioSystem.h"
+#include "tests/support/TempDir.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+void Append(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out += static_cast<char>(value >> (8 * i) & 0xff);
+    }
+}
+
+// A mono 16-bit PCM WAV file at 22050 Hz holding a quiet 440 Hz tone.
+std::string Wave(int milliseconds) {
+    const uint32_t rate = 22050, frames = rate * milliseconds / 1000;
+    std::string out = "RIFF";
+    Append(out, 36 + frames * 2, 4);
+    out += "WAVEfmt ";
+    for (uint32_t field : {16u, 1u | 1u << 16, rate, rate * 2, 2u | 16u << 16}) {
+        Append(out, field, 4);
+    }
+    out += "data";
+    Append(out, frames * 2, 4);
+    for (uint32_t i = 0; i < frames; ++i) {
+        Append(out, uint16_t(int16_t(3000 * std::sin(2.0 * 3.14159265 * 440.0 * i / rate))), 2);
+    }
+    return out;
+}
+
+// Silent MPEG-1 layer III frames (128 kbit/s, 44.1 kHz, 417 bytes), about 26 ms each.
+std::string SilentMp3(int frames) {
+    std::string out;
+    for (int i = 0; i < frames; ++i) {
+        out += std::string("\xff\xfb\x90\x04", 4) + std::string(413, '\0');
+    }
+    return out;
+}
+
+bool DeviceOpen() {
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    return Mix_QuerySpec(&frequency, &format, &channels) != 0;
+}
+
+class SoundTest : public testing::Test {
+protected:
+    SoundTest() {
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        dir.Write("Sounds/sword_hit.wav", Wave(4000)); // outlasts a slow test run
+        dir.Write("Sounds/Arrow_Hit.WAV", Wave(1500));
+        dir.Write("Music/Ashen Tide.mp3", SilentMp3(4));
+    }
+    TempDir dir;
+};
+
+} // namespace
+
+// The player sees these sentences when the game cannot start its sound.
+TEST(AudioResultText, StartUpFailuresHaveTheirOwnSentence) {
+    EXPECT_STREQ(AudioResultText(AudioStartFailed), "The audio subsystem could not be started.");
+    EXPECT_STREQ(AudioResultText(AudioDeviceFailed), "No sound device could be opened.");
+    EXPECT_STREQ(AudioResultText(AudioChannelsFailed),
+                 "The mixing channels could not be allocated.");
+    for (int code : {-1, static_cast<int>(AudioResultCount), 1 << 30}) {
+        EXPECT_STREQ(AudioResultText(code), "Unknown error.") << code;
+    }
+}
+
+// A failed start stops what it started; one that never started leaves another's device
+// alone. Files are told apart as missing, undecodable, or damaged (a chunk claiming more
+// than the file holds, refused before SDL would allocate it); an odd chunk is padded.
+// Samples take free channels, channel 0 included, until none is left.
+TEST_F(SoundTest, TheAudioLayerStartsLoadsAndPlays) {
+    std::string huge = Wave(50);
+    huge.replace(40, 4, "\xff\xff\xff\x7f");
+    dir.Write("huge.wav", huge);
+    dir.Write("noise.wav", "this is not a sound file at all");
+    dir.Write("cut.wav", "RIFF....WAVEjunk");
+    dir.Write("padded.wav", Wave(50) + "LIST" + std::string("\x03\0\0\0abc\0", 8));
+    AudioSystem audio;
+    EXPECT_EQ(audio.Init(0), AudioChannelsFailed);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    ASSERT_EQ(audio.Init(3), AudioOk);
+    { AudioSystem neverStarted; }
+    EXPECT_TRUE(DeviceOpen());
+
+    AudioSample* sample = nullptr;
+    for (auto [file, result] : {std::pair{"absent.wav", AudioFileNotFound},
+                                {"noise.wav", AudioFormatUnknown},
+                                {".", AudioFormatUnknown},
+                                {"huge.wav", AudioFileDamaged},
+                                {"cut.wav", AudioFileDamaged},
+                                {"padded.wav", AudioOk},
+                                {"Sounds/sword_hit.wav", AudioOk}}) {
+        EXPECT_EQ(audio.CreateSample(file, &sample), result) << file;
+    }
+    std::set<int> channels;
+    for (int i = 0; i < 3; ++i) {
+        int channel = -1;
+        ASSERT_EQ(audio.PlaySample(sample, &channel), AudioOk);
+        channels.insert(channel);
+    }
+    EXPECT_EQ(channels, (std::set<int>{0, 1, 2}));
+    int channel = 0;
+    EXPECT_EQ(audio.PlaySample(sample, &channel), AudioNoFreeChannel);
+    EXPECT_EQ(channel, -1);
+    audio.Release();
+    audio.Release();
+    EXPECT_FALSE(DeviceOpen());
+}
+
+// A hundred channels; hits in one frame overlap, each path (resolved ignoring case) is
+// loaded once however often it plays, and missing or broken files are silent. Release
+// stops everything, safely twice and without Init, and nothing plays after it.
+TEST_F(SoundTest, ThousandPlaysOfOneSampleKeepOneCopy) {
+    { SoundSystem neverStarted; }
+    SoundSystem sound;
+    sound.Init("");
+    EXPECT_EQ(Mix_AllocateChannels(-1), 100);
+    for (int i = 0; i < 1000; ++i) {
+        sound.PlaySample(i % 2 ? "Sounds\\sword_hit.wav" : "SOUNDS\\arrow_hit.wav");
+        sound.PlaySample(i % 2 ? "Sounds\\nothing_here.wav" : "");
+        sound.PlayMusic("Music\\Missing Track.mp3");
+        sound.Update();
+    }
+    EXPECT_EQ(sound.Audio()->SampleCount(), 2u);
+    EXPECT_EQ(sound.Audio()->StreamCount(), 0u);
+    EXPECT_EQ(Mix_Playing(-1), 100); // every channel busy, the rest dropped
+    sound.Shutdown();
+    sound.Shutdown();
+    EXPECT_FALSE(DeviceOpen());
+    sound.PlaySample("Sounds\\sword_hit.wav");
+    EXPECT_FALSE(DeviceOpen());
+}
+
+// The battle music is a short MP3 here: it must still be playing after eight times its
+// length.
+TEST_F(SoundTest, MusicKeepsLoopingPastItsEnd) {
+    SoundSystem sound;
+    sound.Init("");
+    sound.PlayMusic("music\\ashen tide.MP3");
+    for (int frame = 0; frame < 40; ++frame) {
+        sound.Update();
+        SDL_Delay(20);
+    }
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+}
+
+// No device is a start-up failure with our sentence; the same object starts later.
+TEST_F(SoundTest, NoSoundDeviceIsAStartUpFailure) {
+    SoundSystem sound;
+    std::string text = "nothing thrown";
+    setenv("SDL_AUDIODRIVER", "vornak-no-such-driver", 1);
+    try {
+        sound.Init("");
+    } catch (const GameError& error) {
+        text = error.what();
+    }
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_TRUE(text == AudioResultText(AudioStartFailed) ||
+                text == AudioResultText(AudioDeviceFailed))
+        << text;
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    sound.Init("");
+    EXPECT_TRUE(DeviceOpen());
+}

@@ -13,13 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 using Journal = std::vector<std::string>;
 Journal journal;
-int quitAfterUpdates = 0;
 
 // Each subsystem of the kernel, replaced by one that writes what happens to it; Init
 // fails for the one named `failInit`.
@@ -40,9 +38,6 @@ public:
     void Shutdown() override { journal.push_back("shutdown " + name_); }
     void Update() override {
         journal.push_back("update " + name_);
-        if (name_ == "StateMachine" && --quitAfterUpdates == 0) {
-            gKernel->quit = true;
-        }
     }
     void Render() override { journal.push_back("render " + name_); }
 
@@ -124,37 +119,23 @@ TEST_F(KernelTest, CreatesAllSixBeforeInitialisingAnyAndTearsDownInReverse) {
     gKernel = nullptr;
 }
 
-// The program's whole life: every failure ends in its box, then the same teardown; the
-// frame that sets quit still renders.
-TEST_F(KernelTest, RunProgramShowsEachFailureAndAlwaysTearsDown) {
+// Every failure ends in its box, then the same teardown of whatever exists.
+TEST_F(KernelTest, RunProgramShowsEachFailureAndTearsDownWhatExists) {
     EXPECT_EQ(RunProgram(JournalingFactory("VideoSystem")), 0);
-    EXPECT_EQ(boxes, Journal{"Vornak: no video mode"});
     EXPECT_EQ(std::count(journal.begin(), journal.end(), "init InputSystem Data\\engine.cfg"), 0);
     EXPECT_EQ(Journal(journal.end() - 6, journal.end()), Teardown());
 
-    journal.clear();
-    quitAfterUpdates = 3;
-    EXPECT_EQ(RunProgram(JournalingFactory()), 0);
-    EXPECT_EQ(std::count(journal.begin(), journal.end(), "update InputSystem"), 3);
-    EXPECT_EQ(Journal(journal.end() - 7, journal.end() - 6), Journal{"render StateMachine"});
-
     // A real state machine whose Init registered nothing fails its first update.
-    SubsystemFactory factory = JournalingFactory();
     class Empty : public StateMachine {
     public:
         Empty() : StateMachine({}) {}
         void Init(std::string) override {}
     };
+    SubsystemFactory factory = JournalingFactory();
     factory.stateMachine = [] { return new Empty; };
     EXPECT_EQ(RunProgram(factory), 0);
-
-    journal.clear();
-    std::remove("data/engine.cfg");
-    EXPECT_EQ(RunProgram(JournalingFactory()), 0);
-    EXPECT_TRUE(journal.empty()) << "nothing is made without settings";
     EXPECT_EQ(boxes,
-              (Journal{"Vornak: no video mode", "Vornak: Bad state identifier in StateMachine!",
-                       "Vornak: Could not open Data\\engine.cfg"}));
+              (Journal{"Vornak: no video mode", "Vornak: Bad state identifier in StateMachine!"}));
     EXPECT_EQ(gKernel, nullptr);
     EXPECT_EQ(gInput, nullptr);
 }

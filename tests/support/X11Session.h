@@ -4,8 +4,8 @@
 
 typedef struct _XDisplay Display;
 
-// What a player does to a window from outside the program: find it, look at it, move and
-// click the mouse over it, and close it the way a window manager's close button does.
+// What a player does to a window from outside the program: find it, look at it, click on
+// it, and close it the way a window manager's close button does.
 class X11Session {
 public:
     X11Session();
@@ -14,16 +14,14 @@ public:
     X11Session& operator=(const X11Session&) = delete;
 
     bool Connected() const { return display_ != nullptr; }
-    // The first top-level window titled `title` for the process `pid` (any process when
-    // pid is 0), waiting up to `seconds` for it to appear; 0 when none did.
+    // The mapped top-level window titled `title` of the process `pid`, waiting up to
+    // `seconds` for it to appear; 0 when none did.
     unsigned long FindWindow(const std::string& title, int pid, double seconds);
     bool Size(unsigned long window, int& width, int& height);
     // Sends WM_DELETE_WINDOW, as a window manager does when the user closes the window.
     void RequestClose(unsigned long window);
-    // Pointer actions in window coordinates, through xdotool.
-    void MoveMouse(unsigned long window, int x, int y);
-    void Press();
-    void Release();
+    // A press and release of the left button at a point of the window, through xdotool,
+    // held long enough for the game to see them in separate frames.
     void Click(unsigned long window, int x, int y);
     // Mean of red, green and blue (0 to 255) over a rectangle of the window; -1 on failure.
     double Brightness(unsigned long window, int x, int y, int width, int height);

@@ -7,7 +7,8 @@ JOBS := $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 TEST_ENV := SDL_AUDIODRIVER=dummy
 
-.PHONY: deps build play deb test check mutants bench fuzz format clean
+.PHONY: deps build play deb test test-build test-run asan-build asan-run fuzz-smoke check \
+        mutants bench fuzz format clean
 
 deps:
 	@scripts/install-deps.sh test
@@ -39,14 +40,25 @@ deb:
 
 # Everything that guards a player: every tier of the normal build (warnings as errors),
 # the same tests but the slow ones built with ASan + UBSan, and a short run of each fuzzer.
+# Tests spend much of their time waiting on windows and processes, so each runs beside the
+# next build; the output of each part is shown whole when it ends.
 test: deps
+	$(MAKE) --no-print-directory test-build
+	$(MAKE) --no-print-directory -j2 --output-sync=recurse test-run asan-build
+	$(MAKE) --no-print-directory -j2 --output-sync=recurse asan-run fuzz-smoke
+
+test-build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON -DVORNAK_TESTS=ON
 	cmake --build $(BUILD) -j$(JOBS)
+test-run:
 	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS)
+asan-build:
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNAK_SANITIZE=ON -DVORNAK_WERROR=ON \
 	  -DVORNAK_TESTS=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
+asan-run:
 	cd $(ASAN_BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) -LE slow
+fuzz-smoke:
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 # The fast tiers while working: unit and gl of the normal build, in well under a minute.

@@ -15,7 +15,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 list="$root/scripts/mutants.txt"
-scratch="$root/build-mutants"
+# MUTANTS_SCRATCH puts the scratch copy elsewhere, for two runs side by side.
+scratch=${MUTANTS_SCRATCH:-$root/build-mutants}
 jobs=${JOBS:-2}
 
 validate_only=0

@@ -15,70 +15,67 @@ protected:
     Fighter &ana = Add("Ana", 50, 50), &bo = Add("Bo", 70, 50);
 };
 
-// Eight actions per blow: the marker leaves at the seventh, the eighth rolls two dice
-// against the skill and, on a hit only, one die of damage.
+// Eight actions per blow: the marker leaves silently at the seventh, the eighth rolls two
+// dice against the skill (12 still hits, 2 still misses) and, on a hit only, one die of
+// damage. A repeating blow is prepared again until it kills; a dead target ends the order
+// silently.
 TEST_F(AttackTest, BlowLaunchesAMarkerThenRollsTwoDiceThenDamage) {
-    Arm(ana, bo, OrderCode::MeleeOnce, 8);
-    ScopedRandom dice({0, 1, 4});
-    Act(7);
+    Arm(ana, bo, OrderCode::MeleeRepeat, 8);
+    ScopedRandom dice({0, 1, 4, /**/ 5, 5, 0, /**/ 0, 0});
+    Act(6);
+    EXPECT_TRUE(battle.missiles.empty());
+    Act(1);
     EXPECT_EQ(battle.missiles.size(), 1u);
     EXPECT_EQ(dice.drawn, 0);
+    EXPECT_TRUE(engine.sound->samples.empty());
     Act(1);
-    EXPECT_EQ(Log(), (Lines{"Ana swings at Bo!", "It hits for 5 damage!"}));
-    EXPECT_EQ(engine.sound->samples, Lines{"Sounds\\sword_hit.wav"});
     EXPECT_EQ(bo.hitPoints, 25);
-    EXPECT_EQ(ana.order, OrderCode::None);
-
-    ana.meleeSkill = 12; // a roll of 12 still hits
-    Arm(ana, bo, OrderCode::MeleeOnce, 1);
-    dice.values = {5, 5, 0};
+    EXPECT_EQ(ana.countdown, 8);
+    EXPECT_EQ(ana.countdownStart, 8);
+    ana.meleeSkill = 12;
+    ana.countdown = 1;
     Act(1);
-    ana.meleeSkill = 1; // a roll of 2 still misses, and draws no damage
-    Arm(ana, bo, OrderCode::MeleeOnce, 1);
-    dice.values = {0, 0};
+    ana.meleeSkill = 1;
+    ana.countdown = 1;
     Act(1);
     EXPECT_EQ(Log(), (Lines{"Ana swings at Bo!", "It hits for 5 damage!", "Ana swings at Bo!",
                             "It hits for 1 damage!", "Ana swings at Bo!", "Miss!"}));
-    EXPECT_EQ(dice.drawn, 8);
-    EXPECT_EQ(engine.sound->samples.size(), 2u);
-}
-
-TEST_F(AttackTest, RepeatingBlowReArmsUntilItKills) {
-    Arm(ana, bo, OrderCode::MeleeRepeat, 1);
-    ScopedRandom dice({5, 5, 0, 0, 5});
-    Act(1); // 12: a miss
+    EXPECT_EQ(engine.sound->samples, (Lines{"Sounds\\sword_hit.wav", "Sounds\\sword_hit.wav"}));
     EXPECT_EQ(ana.order, OrderCode::MeleeRepeat);
-    EXPECT_EQ(ana.target, &bo);
-    EXPECT_EQ(ana.countdown, 8);
-    EXPECT_EQ(ana.countdownStart, 8);
 
     bo.hitPoints = 6;
+    ana.meleeSkill = 7;
+    dice.values = {0, 0, 5};
     ana.countdown = 1;
     Act(1);
+    EXPECT_EQ(Log().back(), "Bo has been killed!");
     EXPECT_EQ(ana.order, OrderCode::None);
-    Arm(ana, bo, OrderCode::MeleeRepeat, 5); // a dead target ends the order silently
+    Arm(ana, bo, OrderCode::MeleeOnce, 5);
     Act(1);
     EXPECT_EQ(ana.order, OrderCode::None);
     EXPECT_EQ(ana.countdownStart, 0);
-    EXPECT_EQ(Log(), (Lines{"Ana swings at Bo!", "Miss!", "Ana swings at Bo!",
-                            "It hits for 6 damage!", "Bo has been killed!"}));
+    EXPECT_EQ(Log().back(), "Bo has been killed!");
 }
 
+// The blow lands where the target stands when it falls due: under 24 pixels, or it misses
+// with its line and the order ends.
 TEST_F(AttackTest, BlowReachesUnderTwentyFourOnly) {
     ScopedRandom dice({0, 0, 0});
-    for (float x : {74.0f, 73.9f}) {
-        bo.x = x;
-        Arm(ana, bo, OrderCode::MeleeRepeat, 1);
-        Act(1);
-    }
+    bo.x = 74.0f;
+    Arm(ana, bo, OrderCode::MeleeRepeat, 1);
+    Act(1);
+    EXPECT_EQ(ana.order, OrderCode::None);
+    bo.x = 73.9f;
+    Arm(ana, bo, OrderCode::MeleeOnce, 1);
+    Act(1);
     EXPECT_EQ(Log(), (Lines{"Target out of range!", "Ana swings at Bo!", "It hits for 1 damage!"}));
 }
 
 // An approach re-aims at where the target stands now; the action that finds it within
-// reach already counts as the first of the blow's eight.
+// reach already counts as the first of the blow's eight, of the same kind, once or repeated.
 TEST_F(AttackTest, ApproachFollowsTheTargetUntilCloserThanTwentyFour) {
     bo.x = 74.5f;
-    ana.order = OrderCode::ApproachMeleeRepeat;
+    ana.order = OrderCode::ApproachMeleeOnce;
     ana.target = &bo;
     Act(1, ApproachStep); // 24.5: one step
     bo.x = 75.0f;         // exactly 24.0: another
@@ -88,15 +85,16 @@ TEST_F(AttackTest, ApproachFollowsTheTargetUntilCloserThanTwentyFour) {
     bo.y = 90.0f;
     Act(1, ApproachStep);
     EXPECT_EQ(ana.y, 51.0f);
-    EXPECT_EQ(ana.order, OrderCode::ApproachMeleeRepeat);
-
     bo.y = 74.9f;
     Act(1, ApproachStep);
-    EXPECT_EQ(ana.order, OrderCode::MeleeRepeat);
+    EXPECT_EQ(ana.order, OrderCode::MeleeOnce);
     EXPECT_EQ(ana.countdown, 7);
 
+    ana.order = OrderCode::ApproachMeleeRepeat;
+    Act(1, ApproachStep);
+    EXPECT_EQ(ana.order, OrderCode::MeleeRepeat);
     bo.dead = true;
-    ana.order = OrderCode::ApproachMeleeOnce;
+    ana.order = OrderCode::ApproachMeleeRepeat;
     Act(1, ApproachStep);
     EXPECT_EQ(ana.order, OrderCode::None);
     EXPECT_EQ(ana.target, nullptr);
@@ -110,7 +108,9 @@ TEST_F(AttackTest, ShotAcrossTheFieldFiresThenHitsAndRepeatsEveryTwentyFour) {
     ana.meleeSkill = 1;
     Arm(ana, bo, OrderCode::MissileRepeat, 24);
     ScopedRandom dice({2, 3, 7});
-    Act(23, MissileAction);
+    Act(22, MissileAction);
+    EXPECT_TRUE(engine.sound->samples.empty());
+    Act(1, MissileAction);
     EXPECT_EQ(engine.sound->samples, Lines{"Sounds\\arrow_fire.wav"});
     EXPECT_EQ(battle.missiles.size(), 1u);
     Act(1, MissileAction);

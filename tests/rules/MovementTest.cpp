@@ -5,44 +5,49 @@
 
 class MovementTest : public RulesTest {
 protected:
-    void WalkRight(Fighter& f, float destX) {
+    void Walk(Fighter& f, float destX, float destY) {
         f.order = OrderCode::Move;
         f.destX = destX;
-        f.destY = f.y;
-        f.stepX = f.x == destX ? 0.0f : 1.0f; // what the Move command gives
-        f.stepY = 0.0f;
+        f.destY = destY;
+        const float d = Distance(f.x, f.y, destX, destY);
+        f.stepX = d > 0 ? (destX - f.x) / d : 0.0f; // what the Move command gives
+        f.stepY = d > 0 ? (destY - f.y) / d : 0.0f;
     }
 
     Fighter& ana = Add("Ana", 100, 100);
 };
 
-TEST_F(MovementTest, WalkOfTenPixelsArrivesOnTheTenthStepAndZeroAtOnce) {
-    WalkRight(ana, 110);
-    for (int step = 1; step <= 9; ++step) {
+// A pixel a step, arriving once within a pixel on both axes (109 is not), whichever way;
+// a walk to where one stands ends at the first step.
+TEST_F(MovementTest, WalksArriveWithinAPixelOnBothAxes) {
+    for (auto [x, y] : {std::pair{110.0f, 100.0f}, {100.0f, 90.0f}, {90.0f, 100.0f}}) {
+        Walk(ana, x, y);
+        for (int step = 1; step <= 9; ++step) {
+            MoveStep(battle, ana);
+            EXPECT_EQ(ana.order, OrderCode::Move) << x << "," << y << " step " << step;
+        }
         MoveStep(battle, ana);
+        EXPECT_EQ(ana.order, OrderCode::None);
+        EXPECT_EQ(ana.x, x);
+        EXPECT_EQ(ana.y, y);
+        ana.x = ana.y = 100;
     }
-    EXPECT_EQ(ana.order, OrderCode::Move); // 109 is not within a pixel
-    MoveStep(battle, ana);
-    EXPECT_EQ(ana.order, OrderCode::None);
-    EXPECT_EQ(ana.x, 110.0f);
-
-    WalkRight(ana, 110);
+    Walk(ana, 100, 100);
     DispatchPhase(battle, 12);
     EXPECT_EQ(ana.order, OrderCode::None);
-    EXPECT_EQ(ana.x, 110.0f);
 }
 
 // The new spot must be 12 pixels or more from every other living fighter.
 TEST_F(MovementTest, LivingNeighbourCloserThanTwelveBlocks) {
     Fighter& other = Add("Cy", 112.9f, 100);
-    WalkRight(ana, 150);
+    Walk(ana, 150, 100);
     MoveStep(battle, ana); // new spot 11.9 away
     EXPECT_EQ(ana.order, OrderCode::None);
     EXPECT_EQ(ana.x, 100.0f);
     EXPECT_EQ(Log(), Lines{"Ana is blocked."});
 
     other.x = 113.0f; // exactly 12.0
-    WalkRight(ana, 150);
+    Walk(ana, 150, 100);
     MoveStep(battle, ana);
     other.x = 102.0f;
     other.dead = true;

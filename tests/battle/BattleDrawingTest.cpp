@@ -1,80 +1,124 @@
+#include "rules/CombatLog.h"
 #include "tests/battle/BattleFixture.h"
-
-#include <vector>
 
 namespace {
 
 using BattleDrawing = BattleFixture;
 
-// A cell of the tile sheet, shaded alike in all three colours; the bars (column 240) are
-// one pixel high and as wide as their share of the full length.
-void ExpectDraw(const RecordingVideo::Draw& draw, float sourceX, float sourceY, int32_t x,
-                int32_t y, float width = 16.0f, float shade = 1.0f) {
-    EXPECT_TRUE(draw.region);
-    EXPECT_EQ(sourceX, draw.sourceX);
-    EXPECT_EQ(sourceY, draw.sourceY);
-    EXPECT_FLOAT_EQ(width, draw.sourceWidth);
-    EXPECT_EQ(sourceX == 240.0f ? 1.0f : 16.0f, draw.sourceHeight);
-    EXPECT_EQ(x, draw.x);
-    EXPECT_EQ(y, draw.y);
-    EXPECT_FLOAT_EQ(shade, draw.red);
-    EXPECT_FLOAT_EQ(shade, draw.blue);
-    EXPECT_FLOAT_EQ(1.0f, draw.alpha);
+// The texts drawn at one place, joined by '|'.
+std::string TextAt(const RecordingFont& font, int32_t x, int32_t y) {
+    std::string found;
+    for (const auto& drawn : font.texts) {
+        if (drawn.x == x && drawn.y == y) {
+            found += (found.empty() ? "" : "|") + drawn.text;
+        }
+    }
+    return found;
 }
 
-// The ground goes down column by column, the background over it, then the fighters in
-// list order. The player's side shows health and countdown, the computer's health only, any other
-// team nothing. The dead are darkened and barless, even with a countdown left from the attack they
-// died preparing; a bar without a full length (health 0 in the file, a countdown that lost its
-// start) is left out rather than drawn infinitely wide.
-TEST_F(BattleDrawing, TheFieldThenTheFightersWithTheirSidesBars) {
-    Fighter& ann = Add("Ann", 1, 3, 40.7f, 60.2f); // positions are cut, not rounded
+// One frame, worked through. The ground goes down column by column, the background over
+// it, then the fighters in list order (positions cut, not rounded): the player's side with
+// its health and countdown bars, the computer's with health only, any other team not at
+// all; the dead darkened and barless; a bar without a full length left out. The log shows
+// the newest seven lines, 15 pixels apart. The player's first four fighters, dead or
+// alive, get a panel (name and four values beside their icons; green text for the one
+// being asked) and a number on the field ("1" sits two pixels further right).
+TEST_F(BattleDrawing, OneFrameOfTheBattle) {
+    Fighter& ann = Add("Ann", 1, 3, 40.7f, 60.2f);
     Fighter& orc = Add("Orc", 2, 3, 120.0f, 30.0f);
     Add("Ghost", 3, 3);
     Fighter& cid = Add("Cid", 1, 3, 10.0f, 20.0f);
     Fighter& ogre = Add("Ogre", 2, 3, 30.0f, 20.0f);
     Fighter& empty = Add("Empty", 1, 3, 200.0f, 200.0f);
+    Add("Dan", 1, 3, 80.5f, 40.9f);
+    Add("Eve", 1, 3, 100.0f, 40.0f);
     for (Fighter* fighter : {&ann, &orc, &cid, &ogre, &empty}) {
         fighter->order = OrderCode::MeleeRepeat;
         fighter->countdown = 6;
         fighter->countdownStart = 8;
     }
     ann.hitPoints = 20;
+    ann.missileSkill = -5;
+    ann.meleeSkill = 100;
     orc.hitPoints = 15;
     cid.dead = ogre.dead = true;
     cid.hitPoints = ogre.hitPoints = empty.hitPoints = empty.maxHitPoints = 0;
     empty.countdownStart = 0;
+    battle.decisionQueue.push_back(&cid);
+    battle.awaitingOrder = true;
+    for (int n = 1; n <= 8; ++n) {
+        AddMessage(battle, "line " + std::to_string(n));
+    }
     ASSERT_TRUE(Frame());
 
     const auto& all = engine.video->draws;
     ASSERT_GE(all.size(), 257u);
-    for (int column = 0; column < 16; ++column) {
-        for (int row = 0; row < 16; ++row) {
-            SCOPED_TRACE(testing::Message() << "column " << column << " row " << row);
-            ExpectDraw(all[static_cast<std::size_t>(column * 16 + row)], 0.0f, 16.0f,
-                       8 + 16 * column, 8 + 16 * row);
-        }
+    for (int i = 0; i < 256; ++i) {
+        EXPECT_EQ(
+            (std::vector<float>{0, 16, 16, 16, float(8 + i / 16 * 16), float(8 + i % 16 * 16)}),
+            (std::vector<float>{all[i].sourceX, all[i].sourceY, all[i].sourceWidth,
+                                all[i].sourceHeight, float(all[i].x), float(all[i].y)}))
+            << i;
     }
-    EXPECT_FALSE(all[256].region);
-    EXPECT_EQ(kBackgroundId, all[256].texture);
-    EXPECT_EQ(0, all[256].x);
-    EXPECT_EQ(0, all[256].y);
+    EXPECT_EQ((std::vector<float>{0, 0, 0, kBackgroundId}),
+              (std::vector<float>{float(all[256].region), float(all[256].x), float(all[256].y),
+                                  float(all[256].texture)}));
 
-    std::vector<RecordingVideo::Draw> draws; // leaving out the panels' icons
+    // Cell, place, width and shade of every fighter and bar; the panels' icons left out.
+    std::vector<std::vector<float>> fighters;
     for (auto it = all.begin() + 257; it != all.end(); ++it) {
         if (it->sourceY != 240.0f || it->sourceX == 240.0f) {
-            draws.push_back(*it);
+            fighters.push_back({it->sourceX, it->sourceY, float(it->x), float(it->y),
+                                it->sourceWidth, it->sourceHeight, it->red * it->blue});
         }
     }
-    ASSERT_EQ(8u, draws.size());
-    ExpectDraw(draws[0], 0.0f, 0.0f, 40, 60);
-    ExpectDraw(draws[1], 240.0f, 254.0f, 40, 75, 16.0f * 20.0f / 30.0f);
-    ExpectDraw(draws[2], 240.0f, 240.0f, 40, 60, 12.0f);
-    ExpectDraw(draws[3], 80.0f, 0.0f, 120, 30);
-    ExpectDraw(draws[4], 240.0f, 254.0f, 120, 45, 8.0f);
-    ExpectDraw(draws[5], 0.0f, 0.0f, 10, 20, 16.0f, 0.1f);
-    ExpectDraw(draws[6], 80.0f, 0.0f, 30, 20, 16.0f, 0.1f);
-    ExpectDraw(draws[7], 0.0f, 0.0f, 200, 200);
+    EXPECT_EQ(fighters, (std::vector<std::vector<float>>{
+                            {0, 0, 40, 60, 16, 16, 1},
+                            {240, 254, 40, 75, 16.0f * 20 / 30, 1, 1},
+                            {240, 240, 40, 60, 12, 1, 1},
+                            {80, 0, 120, 30, 16, 16, 1},
+                            {240, 254, 120, 45, 8, 1, 1},
+                            {0, 0, 10, 20, 16, 16, 0.1f * 0.1f},
+                            {80, 0, 30, 20, 16, 16, 0.1f * 0.1f},
+                            {0, 0, 200, 200, 16, 16, 1},
+                            {0, 0, 80, 40, 16, 16, 1},
+                            {240, 254, 80, 55, 16, 1, 1},
+                            {0, 0, 100, 40, 16, 16, 1},
+                            {240, 254, 100, 55, 16, 1, 1},
+                            {0, 32, 2, 12, 32, 32, 1}, // the ring of the fighter asked
+                        }));
+
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(TextAt(*font, 9, 271 + 15 * i), "line " + std::to_string(i + 2));
+    }
+    const std::pair<std::string, std::vector<int32_t>> panels[] = {{"Ann|20|-5|3|100", {272, 8}},
+                                                                   {"Cid|0|0|3|0", {372, 8}},
+                                                                   {"Empty|0|0|3|0", {272, 64}},
+                                                                   {"Dan|30|0|3|0", {372, 64}}};
+    for (const auto& [values, at] : panels) {
+        std::string shown = TextAt(*font, at[0], at[1]);
+        for (auto [dx, dy] : {std::pair{18, 16}, {68, 16}, {18, 33}, {68, 33}}) {
+            shown += "|" + TextAt(*font, at[0] + dx, at[1] + dy);
+        }
+        EXPECT_EQ(shown, values);
+    }
+    for (const auto& text : font->texts) {
+        const bool asked = text.x >= 372 && text.y < 64;
+        EXPECT_EQ((std::vector<float>{text.red, text.green, text.blue}),
+                  (std::vector<float>{asked ? 0.0f : 1.0f, 1, asked ? 0.0f : 1.0f}))
+            << text.text;
+    }
+    for (auto [iconX, x, y] :
+         {std::tuple{48.0f, 272, 24}, {32.0f, 322, 24}, {16.0f, 272, 41}, {0.0f, 322, 41}}) {
+        const auto drawn = CellDraws(iconX, 240.0f);
+        ASSERT_EQ(drawn.size(), 4u);
+        EXPECT_EQ((std::vector<int32_t>{drawn[0].x, drawn[0].y}), (std::vector<int32_t>{x, y}));
+    }
+    EXPECT_EQ(TextAt(*font, 50, 64), "1");
+    EXPECT_EQ(TextAt(*font, 18, 24), "2");
+    EXPECT_EQ(TextAt(*font, 208, 204), "3");
+    EXPECT_EQ(TextAt(*font, 88, 44), "4");
+    EXPECT_EQ(TextAt(*font, 108, 44), "") << "a fifth fighter of the player's has no number";
 }
 
 } // namespace

@@ -32,42 +32,11 @@ protected:
     }
 };
 
-// Loading also clears whatever an earlier battle left behind.
-TEST_F(BattleLoading, LoadsEightFightersInFileOrderAndStartsAtPhaseOneWithNothingPending) {
-    BattleState battle;
-    battle.phase = 7;
-    battle.awaitingOrder = true;
-    battle.buttonHeld = true;
-    battle.missiles.push_back(Missile{});
-    battle.Init("Data\\engine.cfg");
-
-    ASSERT_EQ(8u, battle.fighters.size());
-    for (int n = 1; n <= 8; ++n) {
-        EXPECT_EQ("Fighter" + std::to_string(n), battle.fighters[n - 1]->name);
-        EXPECT_EQ(3 * n, battle.fighters[n - 1]->hitPoints);
-    }
-
-    // The font and the layout may load sheets of their own first; the battle's two
-    // pictures come last, background before tiles.
-    const auto& loaded = engine.video->loaded;
-    ASSERT_GE(loaded.size(), 2u);
-    EXPECT_EQ("images\\background.tga", loaded[loaded.size() - 2]);
-    EXPECT_EQ("images\\vntiles.tga", loaded.back());
-    EXPECT_EQ(loaded.size() - 1, battle.background.id);
-    EXPECT_EQ(loaded.size(), battle.tiles.id);
-
-    EXPECT_EQ(1, battle.phase);
-    EXPECT_FALSE(battle.awaitingOrder);
-    EXPECT_FALSE(battle.buttonHeld);
-    EXPECT_TRUE(battle.decisionQueue.empty());
-    EXPECT_TRUE(battle.missiles.empty());
-    EXPECT_EQ(5000u, battle.lastTick) << "the first frame is due 18 ms after loading";
-    EXPECT_EQ(std::vector<uint32_t>{5000u}, random.seeds) << "seeded once, from the clock";
-    EXPECT_EQ(std::vector<std::string>{"Music\\Ashen Tide.mp3"}, engine.sound->music);
-}
-
-// The fighters before the missing file stay loaded; nothing after it is started.
-TEST_F(BattleLoading, AMissingFighterFileStopsTheLoadingThere) {
+// The fighters before a missing file stay loaded and nothing after it is started. A full
+// load reads the eight in file order, the two pictures last (background first), seeds once
+// from the clock, starts the music and clears whatever an earlier battle left behind.
+TEST_F(BattleLoading, LoadsEightFightersThenThePicturesAndStartsAtPhaseOne) {
+    const std::string third = dir.Read("NPCs/fighter3.cfg");
     ASSERT_EQ(0, std::remove("NPCs/fighter3.cfg"));
     BattleState battle;
     try {
@@ -77,13 +46,32 @@ TEST_F(BattleLoading, AMissingFighterFileStopsTheLoadingThere) {
         EXPECT_STREQ("Could not open NPCs\\fighter3.cfg", error.what());
     }
     EXPECT_EQ(2u, battle.fighters.size());
+    EXPECT_EQ(engine.video->loaded, std::vector<std::string>{""}) << "the font's unnamed sheet";
+    EXPECT_TRUE(engine.sound->music.empty() && random.seeds.empty());
 
-    for (const std::string& path : engine.video->loaded) {
-        EXPECT_NE("images\\background.tga", path);
-        EXPECT_NE("images\\vntiles.tga", path);
+    dir.Write("NPCs/fighter3.cfg", third);
+    BattleState loaded;
+    loaded.phase = 7;
+    loaded.awaitingOrder = loaded.buttonHeld = true;
+    loaded.missiles.push_back(Missile{});
+    loaded.Init("Data\\engine.cfg");
+    ASSERT_EQ(8u, loaded.fighters.size());
+    for (int n = 1; n <= 8; ++n) {
+        EXPECT_EQ("Fighter" + std::to_string(n), loaded.fighters[n - 1]->name);
+        EXPECT_EQ(3 * n, loaded.fighters[n - 1]->hitPoints);
     }
-    EXPECT_TRUE(engine.sound->music.empty());
-    EXPECT_TRUE(random.seeds.empty());
+    const auto& pictures = engine.video->loaded;
+    ASSERT_GE(pictures.size(), 2u);
+    EXPECT_EQ((std::vector<std::string>{"images\\background.tga", "images\\vntiles.tga"}),
+              std::vector<std::string>(pictures.end() - 2, pictures.end()));
+    EXPECT_EQ(pictures.size() - 1, loaded.background.id);
+    EXPECT_EQ(pictures.size(), loaded.tiles.id);
+    EXPECT_EQ(1, loaded.phase);
+    EXPECT_FALSE(loaded.awaitingOrder || loaded.buttonHeld);
+    EXPECT_TRUE(loaded.missiles.empty());
+    EXPECT_EQ(5000u, loaded.lastTick) << "the first frame is due 18 ms after loading";
+    EXPECT_EQ(std::vector<uint32_t>{5000u}, random.seeds);
+    EXPECT_EQ(std::vector<std::string>{"Music\\Ashen Tide.mp3"}, engine.sound->music);
 }
 
 // A battle fought to its end and a fighter file changed meanwhile: R brings everyone back

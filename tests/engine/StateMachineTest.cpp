@@ -8,7 +8,7 @@ namespace {
 
 using Journal = std::vector<std::string>;
 
-// A state that writes every call it receives into a shared journal.
+// A state that writes every call it receives into a journal; its Init may fail.
 class JournalState : public GameState {
 public:
     JournalState(Journal& journal, bool failInit) : journal_(journal), failInit_(failInit) {}
@@ -30,39 +30,30 @@ private:
     bool failInit_;
 };
 
-template <typename Action> std::string ErrorOf(Action action) {
-    try {
-        action();
-    } catch (const GameError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
 } // namespace
 
 // Init loads, registers under 0 and enters; a change leaves the current state first; an
 // unknown identifier is an error; the states are destroyed once, never Shutdown. A state
 // that fails to load is destroyed and never registered.
 TEST(StateMachine, LoadsEntersForwardsChangesAndOwnsItsStates) {
-    const char* const bad = "Bad state identifier in StateMachine!";
     Journal journal;
     {
         StateMachine machine([&] { return new JournalState(journal, false); });
-        EXPECT_EQ(ErrorOf([&] { machine.Update(); }), bad);
+        EXPECT_THROW(machine.Update(), GameError); // nothing current yet
         machine.Init("Data\\engine.cfg");
         machine.Update();
         machine.Render();
         machine.ChangeState(0);
-        EXPECT_EQ(ErrorOf([&] { machine.ChangeState(5); }), bad);
-        EXPECT_EQ(machine.currentId, 0);
+        try {
+            machine.ChangeState(5);
+            ADD_FAILURE() << "changed to a state that does not exist";
+        } catch (const GameError& error) {
+            EXPECT_STREQ(error.what(), "Bad state identifier in StateMachine!");
+        }
     }
-    EXPECT_EQ(journal, (Journal{"init Data\\engine.cfg", "enter", "update", "render", "leave",
-                                "enter", "leave", "destroy"}));
-
-    journal.clear();
     StateMachine failing([&] { return new JournalState(journal, true); });
-    EXPECT_EQ(ErrorOf([&] { failing.Init("p"); }), "Could not open NPCs\\fighter1.cfg");
+    EXPECT_THROW(failing.Init("p"), GameError);
     EXPECT_TRUE(failing.states.empty());
-    EXPECT_EQ(journal, (Journal{"init p", "destroy"}));
+    EXPECT_EQ(journal, (Journal{"init Data\\engine.cfg", "enter", "update", "render", "leave",
+                                "enter", "leave", "destroy", "init p", "destroy"}));
 }

@@ -48,8 +48,8 @@ unsigned long X11Session::FindWindow(const std::string& title, int pid, double s
     Until(seconds, [&] {
         Window root, parent, *children = nullptr;
         unsigned count = 0;
-        if (!display_ || !XQueryTree(display_, DefaultRootWindow(display_), &root, &parent,
-                                     &children, &count)) {
+        if (!display_ ||
+            !XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
             return false;
         }
         for (unsigned i = 0; i < count && !found; ++i) {
@@ -108,8 +108,8 @@ void X11Session::Click(unsigned long window, int x, int y) {
 }
 
 double X11Session::Brightness(unsigned long window, int x, int y, int width, int height) {
-    XImage* image = display_ ? XGetImage(display_, window, x, y, unsigned(width),
-                                         unsigned(height), AllPlanes, ZPixmap)
+    XImage* image = display_ ? XGetImage(display_, window, x, y, unsigned(width), unsigned(height),
+                                         AllPlanes, ZPixmap)
                              : nullptr;
     if (!image) {
         return -1.0;

@@ -27,11 +27,13 @@ protected:
         engine.video->draws.clear();
         PlayerCommand(battle);
     }
-    void Click(int32_t command, int32_t x, int32_t y) {
+    // A press and release at one point: true when it gave the order.
+    bool Click(int32_t command, int32_t x, int32_t y) {
+        Ask(me);
         Frame(command, x, y, true);
         Frame(command, x, y, false);
+        return !battle.awaitingOrder && battle.decisionQueue.empty();
     }
-    bool Given() const { return !battle.awaitingOrder && battle.decisionQueue.empty(); }
     std::string Shown() const { return font->texts.empty() ? "" : font->texts[0].text; }
 
     ScopedClock clock{1700}; // pulse 1.4, folded to 0.6
@@ -39,27 +41,29 @@ protected:
             &pal = Add("Pal", 200, 100, 1), &corpse = Add("Husk", 100, 200);
 };
 
-// Press over an enemy, drag off the field and let go: nothing. The order comes the first
-// time the pointer rests on a valid enemy with the button up. Own side and the dead are
-// never picked, and meanwhile the waiting fighter wears a pulsing ring.
+// The waiting fighter wears a pulsing white ring; an enemy under the pointer (its 16 x 16
+// sprite, left and top edges only) gets a red ring and its name. Press over an enemy, drag
+// off the field and let go: nothing; the order comes the first time the pointer rests on a
+// valid enemy with the button up. Own side and the dead are never picked.
 TEST_F(PlayerTest, PressDragReleaseGivesTheOrderOnlyOverAValidEnemy) {
-    for (const auto& [x, y] : {std::pair{205, 105}, std::pair{105, 205}}) {
-        Click(5, x, y);
+    for (auto [x, y] : {std::pair{205, 105}, {105, 205}, {166, 105}, {155, 116}}) {
+        EXPECT_FALSE(Click(5, x, y)) << x << "," << y;
         EXPECT_EQ(Shown(), "");
-        ASSERT_EQ(engine.video->draws.size(), 1u); // only the waiting fighter's ring
-        EXPECT_EQ(engine.video->draws[0].x, 92);
-        EXPECT_FLOAT_EQ(engine.video->draws[0].alpha, 0.6f);
-        EXPECT_FALSE(Given());
+        ASSERT_EQ(engine.video->draws.size(), 1u);
+        const auto& ring = engine.video->draws[0];
+        EXPECT_EQ((std::vector<float>{92, 92, 1}),
+                  (std::vector<float>{float(ring.x), float(ring.y), ring.green}));
+        EXPECT_FLOAT_EQ(ring.alpha, 0.6f);
     }
-    Frame(4, 155, 105, true);
+    Frame(4, 165, 115, true);
     EXPECT_EQ(Shown(), "Orc");
-    EXPECT_EQ(font->texts[0].x, 171);
-    EXPECT_EQ(engine.video->draws.back().green, 0.0f); // red ring on the enemy
+    EXPECT_EQ(font->texts[0].x, 181);
+    EXPECT_EQ(engine.video->draws.back().green, 0.0f);
     Frame(4, 300, 300, false);
     Frame(4, 60, 60, false);
-    EXPECT_FALSE(Given());
-    Frame(4, 150, 115, false);
-    EXPECT_TRUE(Given());
+    EXPECT_TRUE(battle.awaitingOrder);
+    Frame(4, 150, 100, false);
+    EXPECT_FALSE(battle.awaitingOrder);
     EXPECT_EQ(me.order, OrderCode::ApproachMeleeRepeat); // 50 away: walk there first
     EXPECT_EQ(me.target, &orc);
     EXPECT_FLOAT_EQ(me.stepX, 1.0f);
@@ -67,56 +71,60 @@ TEST_F(PlayerTest, PressDragReleaseGivesTheOrderOnlyOverAValidEnemy) {
     EXPECT_EQ(battle.interface->command, 0);
 }
 
-TEST_F(PlayerTest, MeleeWithinReachStrikesInPlaceAndMissilesHaveNoRange) {
-    orc.x = 123;
-    Click(3, 130, 110);
-    EXPECT_EQ(me.order, OrderCode::MeleeOnce);
-    EXPECT_EQ(me.countdown, 8);
-    Ask(me);
-    orc.x = orc.y = 248;
-    Click(5, 250, 250);
-    EXPECT_EQ(me.order, OrderCode::MissileOnce);
-    EXPECT_EQ(me.countdown, 24);
-    EXPECT_EQ(me.countdownStart, 24);
+// A strike within 24 pixels is prepared in place, at exactly 24 walked to; shots have no
+// range. Each command gives its own order and countdown.
+TEST_F(PlayerTest, EachAttackCommandGivesItsOrder) {
+    const struct {
+        int32_t command;
+        float orcX;
+        OrderCode order;
+        int32_t countdown;
+    } cases[] = {{3, 123.9f, OrderCode::MeleeOnce, 8},
+                 {4, 123.9f, OrderCode::MeleeRepeat, 8},
+                 {3, 124.0f, OrderCode::ApproachMeleeOnce, 0},
+                 {5, 248.0f, OrderCode::MissileOnce, 24},
+                 {6, 248.0f, OrderCode::MissileRepeat, 24}};
+    for (const auto& c : cases) {
+        orc.x = c.orcX;
+        ASSERT_TRUE(Click(c.command, int32_t(c.orcX) + 8, 108)) << c.command;
+        EXPECT_EQ(me.order, c.order) << c.command;
+        EXPECT_EQ(me.countdown, c.countdown) << c.command;
+        EXPECT_EQ(me.countdownStart, c.countdown) << c.command;
+    }
 }
 
-TEST_F(PlayerTest, MoveIsPickedInsideTheFieldClampedToItAndMayGoNowhere) {
-    Click(1, 20, 300);
-    EXPECT_FALSE(Given());
-    Click(1, 263, 263);
-    EXPECT_TRUE(Given());
+// A walk is picked on the field (8 to 263 under the pointer) and centres the fighter on
+// the pointer, clamped to where a whole fighter stands (8 to 248); onto its own spot it
+// gets no direction. Beside the pointer: the phases from the next one until there has been
+// an action per pixel, in sixtieths of a second, unless the fighter never acts.
+TEST_F(PlayerTest, MoveIsPickedOnTheFieldClampedAndTimed) {
+    EXPECT_FALSE(Click(1, 264, 100));
+    EXPECT_FALSE(Click(1, 100, 7));
+    ASSERT_TRUE(Click(1, 263, 263));
+    EXPECT_EQ((std::vector<float>{248, 248, 0.70710677f}),
+              (std::vector<float>{me.destX, me.destY, me.stepY}));
     EXPECT_EQ(me.order, OrderCode::Move);
-    EXPECT_EQ(me.destX, 248.0f);
-    EXPECT_EQ(me.destY, 248.0f);
-    EXPECT_FLOAT_EQ(me.stepY, 0.70710677f);
+    ASSERT_TRUE(Click(1, 108, 108));
+    EXPECT_EQ((std::vector<float>{0, 0}), (std::vector<float>{me.stepX, me.stepY}));
 
-    Ask(me);
-    Click(1, 108, 108); // onto its own spot: no direction
-    EXPECT_EQ(me.order, OrderCode::Move);
-    EXPECT_EQ(me.stepX, 0.0f);
-    EXPECT_EQ(me.stepY, 0.0f);
-}
-
-// Phases from the next one until there has been an action per pixel, in sixtieths of a
-// second beside the pointer.
-TEST_F(PlayerTest, MoveShowsTheWalkingTime) {
-    Frame(1, 118, 108, false); // speed 12, 10 pixels
-    EXPECT_EQ(Shown(), "0.17");
-    EXPECT_EQ(font->texts[0].x, 134);
-    me.speed = 1; // phase 12 only: 11 phases from phase 2
-    Frame(1, 109, 108, false);
-    EXPECT_EQ(Shown(), "0.18");
-    battle.phase = 12; // 50 pixels, one a turn
-    Frame(1, 158, 108, false);
-    EXPECT_EQ(Shown(), "10");
-    me.speed = 12;
-    Frame(1, 198, 108, false);
-    EXPECT_EQ(Shown(), "1.5");
-
-    me.speed = 0; // would never get there: no estimate, but it may be ordered
-    Click(1, 198, 108);
-    EXPECT_EQ(Shown(), "");
-    EXPECT_EQ(me.order, OrderCode::Move);
+    const struct {
+        int32_t speed, phase, pointerX;
+        const char* shown;
+    } walks[] = {{12, 1, 118, "0.17"},
+                 {1, 1, 109, "0.18"},
+                 {1, 12, 158, "10"},
+                 {12, 12, 198, "1.5"},
+                 {0, 1, 198, ""}};
+    for (const auto& walk : walks) {
+        me.speed = walk.speed;
+        battle.phase = walk.phase;
+        Ask(me);
+        Frame(1, walk.pointerX, 108, false);
+        EXPECT_EQ(Shown(), walk.shown) << walk.pointerX;
+        if (Shown() != "") {
+            EXPECT_EQ(font->texts[0].x, walk.pointerX + 16);
+        }
+    }
 }
 
 // Buttons 1 to 7 (10 x 10) in a row at (20 x id, 400). A number key does what a click on

@@ -104,6 +104,7 @@ TEST_F(PlayerTest, MoveIsPickedOnTheFieldClampedAndTimed) {
     EXPECT_EQ((std::vector<float>{248, 248, 0.70710677f}),
               (std::vector<float>{me.destX, me.destY, me.stepY}));
     EXPECT_EQ(me.order, OrderCode::Move);
+    EXPECT_FALSE(battle.buttonHeld);
     ASSERT_TRUE(Click(1, 108, 108));
     EXPECT_EQ((std::vector<float>{0, 0}), (std::vector<float>{me.stepX, me.stepY}));
 

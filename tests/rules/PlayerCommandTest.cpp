@@ -32,8 +32,9 @@ protected:
         Ask(me);
         Frame(command, x, y, true);
         Frame(command, x, y, false);
-        return !battle.awaitingOrder && battle.decisionQueue.empty();
+        return Given();
     }
+    bool Given() const { return !battle.awaitingOrder && battle.decisionQueue.empty(); }
     std::string Shown() const { return font->texts.empty() ? "" : font->texts[0].text; }
 
     ScopedClock clock{1700}; // pulse 1.4, folded to 0.6

@@ -49,8 +49,11 @@ void InputSystem::HandleEvent(const SDL_Event& event) {
         }
         break;
     }
-    case SDL_VIDEOEXPOSE:
+    case SDL_VIDEOEXPOSE: // the window's picture lost where it was covered
         exposed = true;
+        if (gVideo) {
+            gVideo->WindowExposed();
+        }
         break;
     case SDL_QUIT:
         if (gKernel) {

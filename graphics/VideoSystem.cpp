@@ -57,8 +57,8 @@ void VideoSystem::Init(std::string path) {
             SDL_SetVideoMode(width * scale, height * scale, depth, fullScreen ? SDL_FULLSCREEN : 0);
     } else {
         SetupOpenGL();
-        if (screen && scale > 1) {
-            SetUpScaling(path);
+        if (screen) {
+            SetUpFrameTexture(path);
         }
     }
     if (!screen) {
@@ -104,7 +104,7 @@ void VideoSystem::SetupOpenGL() {
     pacer_ = FramePacer(RefreshRate::OfCurrentWindow());
 }
 
-void VideoSystem::SetUpScaling(const std::string& path) {
+void VideoSystem::SetUpFrameTexture(const std::string& path) {
     // Powers of two, as OpenGL 1.1 wants them.
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
@@ -117,6 +117,9 @@ void VideoSystem::SetUpScaling(const std::string& path) {
         textureHeight *= 2;
     }
     if (textureWidth < width || textureHeight < height) {
+        if (scale == 1) {
+            return; // drawn straight into the back buffer, as it comes
+        }
         throw GameError("Bad scale " + std::to_string(scale) + " in " + path + " (a " +
                         std::to_string(width) + " x " + std::to_string(height) +
                         " game is too large for the graphics driver to scale)");
@@ -124,24 +127,63 @@ void VideoSystem::SetUpScaling(const std::string& path) {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, textureWidth, textureHeight, 0, GL_RGB, GL_UNSIGNED_BYTE,
-                 nullptr);
-    // Nearest: every game pixel becomes a sharp block, never a blend of its neighbours.
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, textureWidth, textureHeight, 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, nullptr);
+    // Nearest: copied 1:1 every pixel stays itself; scaled up, every game pixel becomes a
+    // sharp block, never a blend of its neighbours.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     frameTexture_ = name;
     frameS_ = static_cast<float>(width) / static_cast<float>(textureWidth);
     frameT_ = static_cast<float>(height) / static_cast<float>(textureHeight);
+    recording_ = true;
+    wholeFrame_.assign(1, ScreenRect{0, 0, width, height});
     // The game draws 1:1 into the window's bottom-left corner.
     glViewport(0, 0, width, height);
 }
 
-void VideoSystem::CompleteFrame() {
-    if (scale <= 1) {
-        return;
+bool VideoSystem::CompleteFrame() {
+    if (!recording_) {
+        return true;
     }
+    const ScreenRect frame{0, 0, width, height};
+    const std::vector<ScreenRect>& damage =
+        composedValid_ ? damage_.Between(composed_, drawn_, frame) : wholeFrame_;
+    if (damage.empty() && !exposed_) {
+        return false;
+    }
+    Redraw(damage);
+    composed_ = drawn_;
+    composedValid_ = true;
+    exposed_ = false;
+    Present();
+    return true;
+}
+
+void VideoSystem::Redraw(const std::vector<ScreenRect>& damage) {
+    const ScreenRect frame{0, 0, width, height};
+    // Rows count from the bottom in OpenGL, in the scissor and in the texture alike.
+    glEnable(GL_SCISSOR_TEST);
+    for (const ScreenRect& rect : damage) {
+        glScissor(rect.left, height - rect.bottom, rect.right - rect.left, rect.bottom - rect.top);
+        glClear(GL_COLOR_BUFFER_BIT);
+        // A draw that covers no pixel of the rectangle cannot change one.
+        for (const SpriteDraw& draw : drawn_) {
+            if (draw.Bounds(frame).Meets(rect)) {
+                Issue(draw);
+            }
+        }
+    }
+    glDisable(GL_SCISSOR_TEST);
     glBindTexture(GL_TEXTURE_2D, frameTexture_);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
+    for (const ScreenRect& rect : damage) {
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, rect.left, height - rect.bottom, rect.left,
+                            height - rect.bottom, rect.right - rect.left, rect.bottom - rect.top);
+    }
+}
+
+void VideoSystem::Present() {
+    glBindTexture(GL_TEXTURE_2D, frameTexture_);
     glViewport(0, 0, width * scale, height * scale);
     glDisable(GL_BLEND);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
@@ -192,64 +234,96 @@ Texture VideoSystem::LoadTGA(std::string path) {
 
 void VideoSystem::DrawSprite(const Texture& texture, int32_t x, int32_t y, float red, float green,
                              float blue, float alpha) {
-    const int w = TruncateToInt(texture.width);
-    const int h = TruncateToInt(texture.height);
-    glBindTexture(GL_TEXTURE_2D, texture.id);
-    glColor4f(red, green, blue, alpha);
-    glPushMatrix();
-    glTranslatef(static_cast<float>(x), static_cast<float>(y), 0.0f);
-    // Rows are stored bottom row first, so t runs from 1 at the top to 0 at the bottom.
-    glBegin(GL_QUADS);
-    glTexCoord2i(0, 1);
-    glVertex2i(0, 0);
-    glTexCoord2i(1, 1);
-    glVertex2i(w, 0);
-    glTexCoord2i(1, 0);
-    glVertex2i(w, h);
-    glTexCoord2i(0, 0);
-    glVertex2i(0, h);
-    glEnd();
-    glPopMatrix();
+    SpriteDraw draw;
+    draw.whole = true;
+    draw.texture = texture;
+    draw.x = x;
+    draw.y = y;
+    draw.red = red;
+    draw.green = green;
+    draw.blue = blue;
+    draw.alpha = alpha;
+    if (recording_) {
+        drawn_.push_back(draw);
+    } else {
+        Issue(draw);
+    }
 }
 
 void VideoSystem::DrawSpriteRegion(const Texture& texture, float sourceX, float sourceY,
                                    float sourceWidth, float sourceHeight, int32_t x, int32_t y,
                                    float red, float green, float blue, float alpha) {
-    const float w = texture.width;
-    const float h = texture.height;
-    const float right = sourceX + sourceWidth;
-    const float bottom = sourceY + sourceHeight;
-    const float s0 = sourceX / w;
-    const float s1 = right / w;
-    const float t0 = (h - sourceY) / h;
-    const float t1 = (h - bottom) / h;
-    const int sw = TruncateToInt(sourceWidth);
-    const int sh = TruncateToInt(sourceHeight);
+    SpriteDraw draw;
+    draw.texture = texture;
+    draw.sourceX = sourceX;
+    draw.sourceY = sourceY;
+    draw.sourceWidth = sourceWidth;
+    draw.sourceHeight = sourceHeight;
+    draw.x = x;
+    draw.y = y;
+    draw.red = red;
+    draw.green = green;
+    draw.blue = blue;
+    draw.alpha = alpha;
+    if (recording_) {
+        drawn_.push_back(draw);
+    } else {
+        Issue(draw);
+    }
+}
 
-    glBindTexture(GL_TEXTURE_2D, texture.id);
-    glColor4f(red, green, blue, alpha);
+void VideoSystem::Issue(const SpriteDraw& draw) {
+    const int w = draw.QuadWidth();
+    const int h = draw.QuadHeight();
+    glBindTexture(GL_TEXTURE_2D, draw.texture.id);
+    glColor4f(draw.red, draw.green, draw.blue, draw.alpha);
     glPushMatrix();
-    glTranslatef(static_cast<float>(x), static_cast<float>(y), 0.0f);
+    glTranslatef(static_cast<float>(draw.x), static_cast<float>(draw.y), 0.0f);
     glBegin(GL_QUADS);
-    glTexCoord2f(s0, t0);
-    glVertex2i(0, 0);
-    glTexCoord2f(s1, t0);
-    glVertex2i(sw, 0);
-    glTexCoord2f(s1, t1);
-    glVertex2i(sw, sh);
-    glTexCoord2f(s0, t1);
-    glVertex2i(0, sh);
+    if (draw.whole) {
+        // Rows are stored bottom row first, so t runs from 1 at the top to 0 at the bottom.
+        glTexCoord2i(0, 1);
+        glVertex2i(0, 0);
+        glTexCoord2i(1, 1);
+        glVertex2i(w, 0);
+        glTexCoord2i(1, 0);
+        glVertex2i(w, h);
+        glTexCoord2i(0, 0);
+        glVertex2i(0, h);
+    } else {
+        const float textureWidth = draw.texture.width;
+        const float textureHeight = draw.texture.height;
+        const float right = draw.sourceX + draw.sourceWidth;
+        const float bottom = draw.sourceY + draw.sourceHeight;
+        const float s0 = draw.sourceX / textureWidth;
+        const float s1 = right / textureWidth;
+        const float t0 = (textureHeight - draw.sourceY) / textureHeight;
+        const float t1 = (textureHeight - bottom) / textureHeight;
+        glTexCoord2f(s0, t0);
+        glVertex2i(0, 0);
+        glTexCoord2f(s1, t0);
+        glVertex2i(w, 0);
+        glTexCoord2f(s1, t1);
+        glVertex2i(w, h);
+        glTexCoord2f(s0, t1);
+        glVertex2i(0, h);
+    }
     glEnd();
     glPopMatrix();
 }
 
 void VideoSystem::ClearFrame() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (recording_) {
+        drawn_.clear();
+    } else {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
 }
 
 void VideoSystem::EndFrame() {
-    CompleteFrame();
-    glFlush();
-    SDL_GL_SwapBuffers();
+    if (CompleteFrame()) {
+        glFlush();
+        SDL_GL_SwapBuffers();
+    }
     pacer_.AfterSwap();
 }

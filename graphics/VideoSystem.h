@@ -1,10 +1,13 @@
 #pragma once
 
 #include "engine/Subsystem.h"
+#include "graphics/FrameDamage.h"
 #include "graphics/FramePacer.h"
+#include "graphics/SpriteDraw.h"
 #include "graphics/Texture.h"
 
 #include <cstdint>
+#include <vector>
 
 struct SDL_Surface;
 
@@ -16,9 +19,21 @@ struct SDL_Surface;
 // left and y growing downward, alpha blending, texturing, and no depth test.
 //
 // The game always draws in its own width x height pixels. At a scale above 1 the window
-// is that many times larger: the frame is drawn 1:1 into the window's bottom-left corner
-// and copied up over the whole window at the end of the frame, each pixel a crisp block.
-// Every drawn frame is paced to the display's rate (FramePacer) after its swap.
+// is that many times larger, each game pixel a crisp block.
+//
+// A frame is composed at its end, not as it is drawn: the draws are recorded, and
+// CompleteFrame compares them with those of the last composed frame, whose picture a
+// texture keeps 1:1. Only the rectangles where the two can differ (FrameDamage) are
+// cleared and drawn again, each with every draw of the frame that touches it, in order,
+// and copied into that texture; the texture then goes over the whole window (at a scale
+// above 1, copied up). The picture is the one a full redraw gives, pixel for pixel, for
+// the price of one opaque copy and the changed pixels. A frame that asks for exactly the
+// last one's draws is not drawn or swapped at all, unless the window was uncovered.
+// Where the texture cannot be made (a game larger than the driver's textures) every draw
+// goes straight to the back buffer instead.
+//
+// Every frame is paced to the display's rate (FramePacer) after its swap, or where its
+// swap would have been.
 class VideoSystem : public Subsystem {
 public:
     SDL_Surface* screen = nullptr;
@@ -45,20 +60,40 @@ public:
                                   float sourceWidth, float sourceHeight, int32_t x, int32_t y,
                                   float red, float green, float blue, float alpha);
 
-    // Frame boundaries used by the battle loop: clear colour and depth; flush, swap and
-    // wait out the rest of the display's refresh period if the swap did not.
+    // Frame boundaries used by the battle loop: a new frame over a cleared window; the
+    // frame completed, swapped, and the rest of the display's refresh period waited out
+    // if the swap did not wait.
     virtual void ClearFrame();
     virtual void EndFrame();
-    // The window's picture complete in the back buffer (at a scale above 1, the frame
-    // copied up over the whole window). The first part of EndFrame.
-    void CompleteFrame();
+    // The frame drawn so far in the back buffer as the window will show it. The first
+    // part of EndFrame; false when nothing changed and there is nothing to swap.
+    bool CompleteFrame();
+    // This frame's draws so far, in order, while composing.
+    const std::vector<SpriteDraw>& FrameDraws() const { return drawn_; }
+    // The window was uncovered: the next frame shows its whole picture again.
+    void WindowExposed() { exposed_ = true; }
+    // Off: every draw goes straight into the back buffer as it comes and ClearFrame clears
+    // it, the full redraw that composing must equal; the composed frame is kept for when
+    // it is turned on again. On only where the frame texture could be made.
+    void SetComposing(bool composing) { recording_ = composing && frameTexture_ != 0; }
 
 private:
-    void SetUpScaling(const std::string& path);
+    void SetUpFrameTexture(const std::string& path);
+    // The OpenGL calls of one draw.
+    void Issue(const SpriteDraw& draw);
+    void Redraw(const std::vector<ScreenRect>& damage);
+    void Present();
 
     FramePacer pacer_;
-    uint32_t frameTexture_ = 0; // the 1:1 frame, copied up at a scale above 1
-    float frameS_ = 0.0f;       // the frame's extent in that texture
+    FrameDamage damage_;
+    bool recording_ = false;           // composed at the frame's end, else drawn at once
+    std::vector<SpriteDraw> drawn_;    // this frame's draws so far, in order
+    std::vector<SpriteDraw> composed_; // the draws whose picture frameTexture_ holds
+    bool composedValid_ = false;       // frameTexture_ holds a composed frame
+    bool exposed_ = false;
+    std::vector<ScreenRect> wholeFrame_; // the damage when nothing is composed yet
+    uint32_t frameTexture_ = 0;          // the last composed frame, 1:1, bottom row first
+    float frameS_ = 0.0f;                // the frame's extent in that texture
     float frameT_ = 0.0f;
 };
 

@@ -21,8 +21,8 @@ using Rgb = std::array<int, 3>;
 const Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
 const Rgb kWhite{255, 255, 255}, kBlack{0, 0, 0}, kMagenta{255, 0, 255};
 
-// A real window and the real video subsystem; pixels are read back from the frame being
-// drawn, before any swap.
+// A real window and the real video subsystem; pixels are read back from the frame drawn
+// so far, composed but not swapped.
 class SpriteDrawing : public testing::Test {
 protected:
     void SetUp() override {
@@ -71,6 +71,7 @@ protected:
 
 // Screen pixel (x, y), y downward as the game counts it, within 2 of `expected`.
 testing::AssertionResult Shows(int x, int y, const Rgb& expected) {
+    gVideo->CompleteFrame();
     glFinish();
     unsigned char got[4] = {};
     glReadPixels(x, kHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, got);

@@ -6,7 +6,11 @@
 #include "graphics/TgaImage.h"
 #include "graphics/WindowScale.h"
 #include "platform/FileReader.h"
+#include "platform/HeapTuning.h"
 #include "platform/RefreshRate.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -16,6 +20,9 @@ VideoSystem* gVideo = nullptr;
 
 namespace {
 
+// Freed memory the heap keeps for the driver to take again (see HeapTuning).
+constexpr std::size_t kKeptHeapTop = 16u << 20;
+
 [[noreturn]] void FailWithSdlError() {
     throw GameError(SDL_GetError());
 }
@@ -23,6 +30,7 @@ namespace {
 } // namespace
 
 void VideoSystem::Init(std::string path) {
+    HeapTuning::KeepFreeHeapTop(kKeptHeapTop);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         FailWithSdlError();
     }
@@ -105,11 +113,14 @@ void VideoSystem::SetupOpenGL() {
 }
 
 void VideoSystem::SetUpFrameTexture(const std::string& path) {
-    // Powers of two, as OpenGL 1.1 wants them.
+    // The frame's own size where the driver takes any (OpenGL 2.0 on), else powers of two
+    // as OpenGL 1.1 wants them: the texture is a picture's worth of memory.
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    GLint textureWidth = 1;
-    GLint textureHeight = 1;
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    const bool anySize = version && std::atoi(version) >= 2;
+    GLint textureWidth = anySize ? std::min(width, largest) : 1;
+    GLint textureHeight = anySize ? std::min(height, largest) : 1;
     while (textureWidth < width && textureWidth < largest) {
         textureWidth *= 2;
     }
@@ -146,6 +157,18 @@ bool VideoSystem::CompleteFrame() {
     if (!recording_) {
         return true;
     }
+    if (!composedValid_ && !shownOnce_ && scale == 1) {
+        // The first picture goes straight into the back buffer, the way it is drawn: the
+        // copies that composing needs (each built by the driver on first use) wait for
+        // the second frame, and the battle shows sooner.
+        glClear(GL_COLOR_BUFFER_BIT);
+        for (const SpriteDraw& draw : drawn_) {
+            Issue(draw);
+        }
+        shownOnce_ = true;
+        exposed_ = false;
+        return true;
+    }
     const ScreenRect frame{0, 0, width, height};
     const std::vector<ScreenRect>& damage =
         composedValid_ ? damage_.Between(composed_, drawn_, frame) : wholeFrame_;
@@ -175,10 +198,21 @@ void VideoSystem::Redraw(const std::vector<ScreenRect>& damage) {
         }
     }
     glDisable(GL_SCISSOR_TEST);
+    // Read back and uploaded a band of rows at a time. glCopyTexSubImage2D would do it in
+    // one call, but a software rasteriser builds a shader for that copy, which costs more
+    // memory (about 3 MB) than the whole frame texture.
+    constexpr int32_t kBandRows = 32;
     glBindTexture(GL_TEXTURE_2D, frameTexture_);
     for (const ScreenRect& rect : damage) {
-        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, rect.left, height - rect.bottom, rect.left,
-                            height - rect.bottom, rect.right - rect.left, rect.bottom - rect.top);
+        const int32_t columns = rect.right - rect.left;
+        for (int32_t top = rect.top; top < rect.bottom; top += kBandRows) {
+            const int32_t rows = std::min(kBandRows, rect.bottom - top);
+            const int32_t row = height - top - rows;
+            band_.resize(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows) * 4);
+            glReadPixels(rect.left, row, columns, rows, GL_RGBA, GL_UNSIGNED_BYTE, band_.data());
+            glTexSubImage2D(GL_TEXTURE_2D, 0, rect.left, row, columns, rows, GL_RGBA,
+                            GL_UNSIGNED_BYTE, band_.data());
+        }
     }
 }
 

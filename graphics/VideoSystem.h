@@ -90,8 +90,10 @@ private:
     std::vector<SpriteDraw> drawn_;    // this frame's draws so far, in order
     std::vector<SpriteDraw> composed_; // the draws whose picture frameTexture_ holds
     bool composedValid_ = false;       // frameTexture_ holds a composed frame
+    bool shownOnce_ = false;           // a frame went to the back buffer uncomposed
     bool exposed_ = false;
     std::vector<ScreenRect> wholeFrame_; // the damage when nothing is composed yet
+    std::vector<uint8_t> band_;          // damaged rows on their way into frameTexture_
     uint32_t frameTexture_ = 0;          // the last composed frame, 1:1, bottom row first
     float frameS_ = 0.0f;                // the frame's extent in that texture
     float frameT_ = 0.0f;

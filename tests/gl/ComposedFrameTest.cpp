@@ -233,7 +233,8 @@ TEST_F(ComposedFrames, UnchangedFrameIsShownAgainOnlyWhenUncovered) {
         video->DrawSpriteRegion(tiles, 0, 16, 16, 16, 30, 40, 1, 1, 1, 1);
         return video->CompleteFrame();
     };
-    EXPECT_TRUE(frame());
+    frame();
+    frame();
     EXPECT_FALSE(frame());
     SDL_Event exposed{};
     exposed.type = SDL_VIDEOEXPOSE;

@@ -2,7 +2,6 @@
 #include "battle/GameFiles.h"
 #include "engine/InputSystem.h"
 #include "engine/Kernel.h"
-#include "graphics/Font.h"
 #include "graphics/VideoSystem.h"
 #include "platform/PathResolver.h"
 #include "rules/CombatLog.h"
@@ -14,9 +13,6 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
-#include <algorithm>
-#include <deque>
-#include <random>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -25,16 +21,6 @@ namespace {
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
-
-void Play(VideoSystem& video, const SpriteDraw& draw) {
-    if (draw.whole) {
-        video.DrawSprite(draw.texture, draw.x, draw.y, draw.red, draw.green, draw.blue, draw.alpha);
-    } else {
-        video.DrawSpriteRegion(draw.texture, draw.sourceX, draw.sourceY, draw.sourceWidth,
-                               draw.sourceHeight, draw.x, draw.y, draw.red, draw.green, draw.blue,
-                               draw.alpha);
-    }
-}
 
 std::vector<uint32_t> Window() {
     std::vector<uint32_t> pixels(kWidth * kHeight);
@@ -52,21 +38,12 @@ public:
         if (CompleteFrame()) {
             shown_ = Window();
         } // else nothing is drawn or swapped, and the window keeps its picture
-        const std::vector<SpriteDraw> draws = FrameDraws();
+        last = FrameDraws();
         SetComposing(false);
-        ClearFrame();
-        for (const SpriteDraw& draw : draws) {
-            Play(*this, draw);
-        }
-        const std::vector<uint32_t> full = Window();
+        Replay();
         SetComposing(true);
-        int wrong = 0;
-        for (std::size_t i = 0; i < full.size(); ++i) {
-            wrong += shown_[i] != full[i];
-        }
-        if (wrong > 0 && firstWrong.empty()) {
-            firstWrong = "frame " + std::to_string(frames) + ": " + std::to_string(wrong) +
-                         " pixels differ from the full redraw";
+        if (shown_ != Window() && firstWrong < 0) {
+            firstWrong = frames;
         }
         ++frames;
         glClearColor(static_cast<float>(frames % 7) / 6.0f, 0.3f, 0.9f, 1.0f);
@@ -74,119 +51,61 @@ public:
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     }
 
+    // The last frame's draws again, as the game asked for them.
+    void Replay() {
+        ClearFrame();
+        for (const SpriteDraw& d : last) {
+            if (d.whole) {
+                DrawSprite(d.texture, d.x, d.y, d.red, d.green, d.blue, d.alpha);
+            } else {
+                DrawSpriteRegion(d.texture, d.sourceX, d.sourceY, d.sourceWidth, d.sourceHeight,
+                                 d.x, d.y, d.red, d.green, d.blue, d.alpha);
+            }
+        }
+    }
+
+    std::vector<SpriteDraw> last;
     int frames = 0;
-    std::string firstWrong;
+    int firstWrong = -1; // the first frame that differs from the full redraw
 
 private:
     std::vector<uint32_t> shown_;
 };
 
-// The engine's globals around a checked video system, in the generated game folder.
-class ComposedFrames : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(0, chdir(VORNAK_GAME_DIR));
-        PathResolver::ClearCache();
-        gKernel = new Kernel;
-        for (auto [key, value] : {std::pair{"h_res", kWidth},
-                                  {"v_res", kHeight},
-                                  {"bpp", 32},
-                                  {"full_screen", 0},
-                                  {"use_opengl", 1}}) {
-            gKernel->settings[key].number = value;
-        }
-        gVideo = video = new CheckedVideo;
-        gVideo->Init(GameFiles::kSettings);
-        gSound = new RecordingSound;
-        gInput = new InputSystem;
-    }
-    void TearDown() override {
-        delete gKernel;
-        gKernel = nullptr;
-        SDL_Quit();
-        ASSERT_EQ(0, chdir(home_.c_str()));
-    }
-
-    CheckedVideo* video = nullptr;
-
-private:
-    std::string home_ = [] {
-        char buffer[4096] = {};
-        return std::string(getcwd(buffer, sizeof buffer) ? buffer : ".");
-    }();
-};
-
-// Random lists of draws, each frame a few edits away from the last (draws moved,
-// recoloured, resized, added, removed or swapped in order), now and then a new list or
-// the same again. Sources cut at fractions of a pixel (linear filtering reaches into
-// neighbouring texels), negative and empty sizes, quads over the window's edges.
-TEST_F(ComposedFrames, RandomDrawListsLookAsFullyRedrawn) {
-    Font font;
-    font.Init(GameFiles::kFont);
-    const Texture pictures[] = {gVideo->LoadTGA(GameFiles::kTiles),
-                                gVideo->LoadTGA(GameFiles::kBackground), font.sheet};
-    std::mt19937 random(14);
-    const auto number = [&](int lowest, int highest) {
-        return std::uniform_int_distribution<int>(lowest, highest)(random);
-    };
-    const auto fraction = [&] { return static_cast<float>(number(0, 8)) / 8.0f; };
-    const auto anyDraw = [&] {
-        return SpriteDraw{number(0, 9) == 0,
-                          pictures[number(0, 2)],
-                          number(-4, 240) + fraction(),
-                          number(-4, 240) + fraction(),
-                          number(-3, 48) + fraction(),
-                          number(-3, 48) + fraction(),
-                          number(-40, kWidth + 10),
-                          number(-40, kHeight + 10),
-                          fraction(),
-                          fraction(),
-                          fraction(),
-                          fraction()};
-    };
-    std::vector<SpriteDraw> list;
-    for (int frame = 0; frame < 160; ++frame) {
-        const int choice = number(0, 19);
-        if (frame == 0 || choice == 0) {
-            list.resize(static_cast<std::size_t>(number(20, 120)));
-            std::generate(list.begin(), list.end(), anyDraw);
-        }
-        for (int edit = choice > 2 ? number(1, 4) : 0; edit > 0 && !list.empty(); --edit) {
-            const auto at = list.begin() + number(0, static_cast<int>(list.size()) - 1);
-            switch (number(0, 5)) {
-            case 0:
-                at->x += number(-3, 3);
-                at->y += number(-3, 3);
-                break;
-            case 1:
-                at->alpha = fraction();
-                break;
-            case 2:
-                at->sourceWidth = static_cast<float>(number(0, 30)) + fraction();
-                break;
-            case 3:
-                list.insert(at, anyDraw());
-                break;
-            case 4:
-                list.erase(at);
-                break;
-            default:
-                std::iter_swap(at, list.begin() + number(0, static_cast<int>(list.size()) - 1));
-            }
-        }
-        video->ClearFrame();
-        for (const SpriteDraw& draw : list) {
-            Play(*video, draw);
-        }
-        video->EndFrame();
-    }
-    EXPECT_EQ("", video->firstWrong);
-}
+} // namespace
 
 // The shipped battle on a fixed clock: the player's fighter waiting, its ring pulsing,
 // while the pointer crosses the field and the buttons, log lines come, a fighter is hurt
-// and one killed; then every fighter the computer's, walking, fighting, shooting markers.
-TEST_F(ComposedFrames, GameFramesLookAsFullyRedrawn) {
+// and one killed; then the computer's fighters walking, fighting, shooting markers. At
+// the end an unchanged frame is shown again only once the window is uncovered.
+TEST(ComposedFrames, GameFramesLookAsFullyRedrawn) {
+    // The engine's globals, in the generated game folder; all taken away at the end.
+    struct Engine {
+        char home[4096] = {};
+        ~Engine() {
+            delete gKernel;
+            gKernel = nullptr;
+            SDL_Quit();
+            EXPECT_EQ(0, chdir(home));
+        }
+    } engine;
+    ASSERT_TRUE(getcwd(engine.home, sizeof engine.home));
+    ASSERT_EQ(0, chdir(VORNAK_GAME_DIR));
+    PathResolver::ClearCache();
+    gKernel = new Kernel;
+    for (auto [key, value] : {std::pair{"h_res", kWidth},
+                              {"v_res", kHeight},
+                              {"bpp", 32},
+                              {"full_screen", 0},
+                              {"use_opengl", 1}}) {
+        gKernel->settings[key].number = value;
+    }
+    auto* video = new CheckedVideo;
+    gVideo = video;
+    gVideo->Init(GameFiles::kSettings);
+    gSound = new RecordingSound;
+    gInput = new InputSystem;
+
     ScopedClock clock(1000);
     BattleState battle;
     battle.Init("");
@@ -208,39 +127,29 @@ TEST_F(ComposedFrames, GameFramesLookAsFullyRedrawn) {
         battle.fighters[6]->dead |= step == 40;
         frame();
     }
+    // The last fighter stays the player's but never acts and is never attacked (the
+    // computer goes for the first four), so the battle does not end.
     for (auto& fighter : battle.fighters) {
         fighter->team = 2;
     }
+    battle.fighters.back()->team = 1;
+    battle.fighters.back()->speed = 0;
     int flying = 0;
-    int logged = 0;
     for (int step = 0; step < 320; ++step) {
-        const std::deque<std::string> log = battle.messages;
         frame();
         flying += !battle.missiles.empty();
-        logged += battle.messages != log;
     }
-    EXPECT_EQ("", video->firstWrong);
+    EXPECT_EQ(-1, video->firstWrong);
     EXPECT_GT(flying, 20) << "frames with a marker in flight";
-    EXPECT_GT(logged, 2) << "frames that added to the log";
-}
 
-// A frame that asks for the last one's draws is neither drawn nor swapped, until the
-// window is uncovered and its picture must be shown again.
-TEST_F(ComposedFrames, UnchangedFrameIsShownAgainOnlyWhenUncovered) {
-    const Texture tiles = gVideo->LoadTGA(GameFiles::kTiles);
-    const auto frame = [&] {
-        video->ClearFrame();
-        video->DrawSpriteRegion(tiles, 0, 16, 16, 16, 30, 40, 1, 1, 1, 1);
+    const auto again = [&] {
+        video->Replay();
         return video->CompleteFrame();
     };
-    frame();
-    frame();
-    EXPECT_FALSE(frame());
+    EXPECT_FALSE(again());
     SDL_Event exposed{};
     exposed.type = SDL_VIDEOEXPOSE;
     gInput->HandleEvent(exposed);
-    EXPECT_TRUE(frame());
-    EXPECT_FALSE(frame());
+    EXPECT_TRUE(again());
+    EXPECT_FALSE(again());
 }
-
-} // namespace

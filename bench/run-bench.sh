@@ -74,8 +74,8 @@ bare_peak=$(best $bare_peak)
 game_peak=$(best $game_peak)
 
 eval "$(probe_run wait --dir "$work/player" --settle 1 --cpu 4 --frames "$counter" -- "$game")"
-eval "$(probe_run step --dir "$work/computer" --settle 1 --cpu 4 -- "$game")"
-eval "$(probe_run idle --dir "$work/idle" --settle 1 --cpu 4 -- "$game")"
+eval "$(probe_run step --dir "$work/computer" --settle 1 --cpu 4 --frames "$counter" -- "$game")"
+eval "$(probe_run idle --dir "$work/idle" --settle 1 --cpu 4 --frames "$counter" -- "$game")"
 eval "$(probe_run over --dir "$work/over" --settle 6 --cpu 4 -- "$game")"
 
 # vornak simulate on the shipped fighters, one job and two: wall and processor seconds of
@@ -167,8 +167,8 @@ printf '  %-44s %s\n' \
     "TGA decoding (background):" "$tga_mb MiB/s" \
     "peak resident memory (VmHWM, lowest of 5):" "game $game_peak kB, bare window $bare_peak kB, ratio $peak_ratio (goal <= 1.2: $(verdict "$peak_ratio" 1.2 max))" \
     "CPU, one core, player fighter waiting:" "$wait_cpu_percent %" \
-    "drawn frames per second, player waiting:" "$wait_frames_per_second" \
+    "frames swapped per second, player waiting:" "$wait_frames_per_second" \
     "a marker crossing 200 pixels:" "$crossing_s s" \
-    "CPU, one core, computer stepping phases:" "$step_cpu_percent %" \
-    "CPU, one core, phases stepping, nobody acts:" "$idle_cpu_percent %" \
+    "CPU, one core, computer stepping phases:" "$step_cpu_percent %, $step_frames_per_second frames swapped per second" \
+    "CPU, one core, phases stepping, nobody acts:" "$idle_cpu_percent %, $idle_frames_per_second frames swapped per second" \
     "CPU, one core, after the battle is over:" "$over_cpu_percent % (goal <= 5: $(verdict "$over_cpu_percent" 5 max))"

@@ -14,9 +14,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-list="$root/scripts/mutants.txt"
 # MUTANTS_SCRATCH puts the scratch copy elsewhere, for two runs side by side.
 scratch=${MUTANTS_SCRATCH:-$root/build-mutants}
+list="$root/scripts/mutants.txt"
 jobs=${JOBS:-2}
 
 validate_only=0
@@ -27,6 +27,13 @@ for arg in "$@"; do
     *) only+=("${arg#./}") ;;
     esac
 done
+# A run works from a copy of the list: entries are applied by their place in it, so an
+# edit to the list during a long run would put one fault's text into another's file.
+if [ "$validate_only" -eq 0 ]; then
+    mkdir -p "$scratch"
+    cp "$list" "$scratch/mutants.txt"
+    list="$scratch/mutants.txt"
+fi
 
 # Reads the list (in perl, a part of every Debian system) and writes each selected entry
 # as three NUL-terminated fields (path, FROM, TO) to the file named by $2, after checking
@@ -55,6 +62,8 @@ entries() {
             if ($count != 1) {
                 print "NOT APPLIED  $path: $from => $to  (found $count times)\n";
                 $bad++;
+                exit 4 if $apply ne "" && $apply == $index;
+                $index++;
                 next;
             }
             if ($apply eq "") {
@@ -106,13 +115,14 @@ fi
 export SDL_AUDIODRIVER=dummy
 
 # The scratch copy: files copied only when they differ, so the build stays incremental.
+# Each copy gets a new time, so the build never keeps an object made from a fault's text.
 mkdir -p "$scratch/src"
 cd "$root"
 git ls-files -z --cached --others --exclude-standard | while IFS= read -r -d '' file; do
     [ -f "$file" ] || continue
     if ! cmp -s "$file" "$scratch/src/$file"; then
         mkdir -p "$scratch/src/$(dirname "$file")"
-        cp -p "$file" "$scratch/src/$file"
+        cp "$file" "$scratch/src/$file"
     fi
 done
 (cd "$scratch/src" && find . -type f -printf '%P\n') | while IFS= read -r file; do
@@ -156,8 +166,10 @@ for i in "${!paths[@]}"; do
     file="$scratch/src/${paths[$i]}"
     start=$SECONDS
     cp -p "$file" "$scratch/original"
-    entries "$scratch/src" "$file" "$i" "${only[@]}" >/dev/null
-    if ! build; then
+    if ! entries "$scratch/src" "$file" "$i" "${only[@]}" >/dev/null; then
+        verdict="NOT APPLIED"
+        errors=$((errors + 1))
+    elif ! build; then
         verdict="NO BUILD"
         errors=$((errors + 1))
         grep -m 3 -E 'error' "$log" | sed 's/^/    /'

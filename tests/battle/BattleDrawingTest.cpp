@@ -24,14 +24,14 @@ std::string TextAt(const RecordingFont& font, int32_t x, int32_t y) {
 // alive, get a panel (name and four values beside their icons; green text for the one
 // being asked) and a number on the field ("1" sits two pixels further right).
 TEST_F(BattleDrawing, OneFrameOfTheBattle) {
-    Fighter& ann = Add("Ann", 1, 3, 40.7f, 60.2f);
-    Fighter& orc = Add("Orc", 2, 3, 120.0f, 30.0f);
-    Add("Ghost", 3, 3);
-    Fighter& cid = Add("Cid", 1, 3, 10.0f, 20.0f);
-    Fighter& ogre = Add("Ogre", 2, 3, 30.0f, 20.0f);
-    Fighter& empty = Add("Empty", 1, 3, 200.0f, 200.0f);
-    Add("Dan", 1, 3, 80.5f, 40.9f);
-    Add("Eve", 1, 3, 100.0f, 40.0f);
+    Fighter& ann = Add("Ann", 40.7f, 60.2f, 1, 3);
+    Fighter& orc = Add("Orc", 120.0f, 30.0f, 2, 3);
+    Add("Ghost", 100, 100, 3, 3);
+    Fighter& cid = Add("Cid", 10.0f, 20.0f, 1, 3);
+    Fighter& ogre = Add("Ogre", 30.0f, 20.0f, 2, 3);
+    Fighter& empty = Add("Empty", 200.0f, 200.0f, 1, 3);
+    Add("Dan", 80.5f, 40.9f, 1, 3);
+    Add("Eve", 100.0f, 40.0f, 1, 3);
     for (Fighter* fighter : {&ann, &orc, &cid, &ogre, &empty}) {
         fighter->order = OrderCode::MeleeRepeat;
         fighter->countdown = 6;
@@ -92,9 +92,9 @@ TEST_F(BattleDrawing, OneFrameOfTheBattle) {
         EXPECT_EQ(TextAt(*font, 9, 271 + 15 * i), "line " + std::to_string(i + 2));
     }
     const std::pair<std::string, std::vector<int32_t>> panels[] = {{"Ann|20|-5|3|100", {272, 8}},
-                                                                   {"Cid|0|0|3|0", {372, 8}},
-                                                                   {"Empty|0|0|3|0", {272, 64}},
-                                                                   {"Dan|30|0|3|0", {372, 64}}};
+                                                                   {"Cid|0|7|3|7", {372, 8}},
+                                                                   {"Empty|0|7|3|7", {272, 64}},
+                                                                   {"Dan|30|7|3|7", {372, 64}}};
     for (const auto& [values, at] : panels) {
         std::string shown = TextAt(*font, at[0], at[1]);
         for (auto [dx, dy] : {std::pair{18, 16}, {68, 16}, {18, 33}, {68, 33}}) {

@@ -23,10 +23,10 @@ TEST_F(BattleEnd, TheLastEnemyFallingEndsTheBattleWhichThenRests) {
         }
         return ids;
     };
-    Fighter& bo = Add("Bo", 1, 12, 40, 40);
-    Fighter& ann = Add("Ann", 1, 12, 40, 80);
-    Add("Cy", 1, 1, 40, 120);
-    Fighter& foe = Add("Foe", 2, 12, 200, 80);
+    Fighter& bo = Add("Bo", 40, 40, 1);
+    Fighter& ann = Add("Ann", 40, 80, 1);
+    Add("Cy", 40, 120, 1, 1);
+    Fighter& foe = Add("Foe", 200, 80);
     foe.order = OrderCode::Hold;
     foe.hitPoints = 4;
     for (Fighter* archer : {&bo, &ann}) {
@@ -72,8 +72,8 @@ TEST_F(BattleEnd, TheLastEnemyFallingEndsTheBattleWhichThenRests) {
 // Nothing changes while markers fly, yet the outcome is judged again when one lands; with
 // both sides gone at once the player has lost.
 TEST_F(BattleEnd, BothSidesGoneWhenAMarkerLandsIsADefeat) {
-    Add("Ally", 1, 12).dead = true;
-    Add("Foe", 2, 12).dead = true;
+    Add("Ally", 100, 100, 1).dead = true;
+    Add("Foe", 100, 100).dead = true;
     battle.missiles = {Missile{50.0f, 50.0f, 50.0f, 54.0f, 0.0f, 2.0f}};
     ASSERT_TRUE(Frame());
     EXPECT_EQ(battle.messages, std::deque<std::string>{"Defeat! Your last fighter has fallen."});

@@ -23,8 +23,8 @@ TEST(PhaseTable, EachSpeedActsInItsOwnPhases) {
 // A frame is due once more than 17 ms of ticks have passed since the last phase step
 // (across the counter wrapping too); each reseeds, and phase 12 is followed by phase 1.
 TEST_F(BattleLoop, NothingHappensUntilEighteenMillisecondsHavePassed) {
-    Add("Ally", 1, 0); // both sides stand, so the battle goes on
-    Add("Foe", 2, 0);
+    Add("Ally", 100, 100, 1, 0); // both sides stand, so the battle goes on
+    Add("Foe", 100, 100, 2, 0);
     battle.phase = 12;
     clock.now = 1005;
     EXPECT_FALSE(UpdateNow());
@@ -51,11 +51,11 @@ TEST_F(BattleLoop, NothingHappensUntilEighteenMillisecondsHavePassed) {
 // With the real deciders the computer answers in the frame it is asked, the player once a
 // command is chosen. A stray question with nobody to ask does not stall the battle.
 TEST_F(BattleLoop, TheFirstIdleActingFighterIsAskedAndThePhaseWaits) {
-    Add("Holding", 1, 12, 200, 200).order = OrderCode::Hold;
-    Add("Later", 1, 3, 240, 240); // does not act in phase 1
-    Add("Dead", 1, 12).dead = true;
-    Fighter& ann = Add("Ann", 1, 12, 100, 100);
-    Fighter& orc = Add("Orc", 2, 12, 110, 100);
+    Add("Holding", 200, 200, 1).order = OrderCode::Hold;
+    Add("Later", 240, 240, 1, 3); // does not act in phase 1
+    Add("Dead", 100, 100, 1).dead = true;
+    Fighter& ann = Add("Ann", 100, 100, 1);
+    Fighter& orc = Add("Orc", 110, 100);
     orc.meleeSkill = 12; // prefers the blade, and Ann stands within reach
 
     ASSERT_TRUE(Frame());
@@ -90,8 +90,8 @@ TEST_F(BattleLoop, TheFirstIdleActingFighterIsAskedAndThePhaseWaits) {
 // meanwhile; a marker that arrives is still drawn in that frame, at its position cut
 // toward zero, and does not make the next one skip its step.
 TEST_F(BattleLoop, MarkersHoldThePhasesUntilTheyArrive) {
-    Add("Guard", 2, 12).order = OrderCode::Hold;
-    Add("Ally", 1, 0);
+    Add("Guard", 100, 100).order = OrderCode::Hold;
+    Add("Ally", 100, 100, 1, 0);
     battle.missiles = {Missile{50.0f, 50.0f, 50.0f, 54.0f, 0.0f, 2.0f},
                        Missile{100.0f, 100.0f, 100.0f, 119.5f, 0.0f, 2.0f},
                        Missile{-3.0f, 10.9f, -10.0f, 11.0f, -0.5f, 0.5f}};

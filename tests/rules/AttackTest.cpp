@@ -1,10 +1,10 @@
 #include "rules/MeleeAttack.h"
 #include "rules/MissileAttack.h"
 
-#include "tests/rules/RulesFixture.h"
+#include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedRandom.h"
 
-class AttackTest : public RulesTest {
+class AttackTest : public HandBuiltBattle {
 protected:
     void Act(int actions, void (*action)(BattleState&, Fighter&) = MeleeAction) {
         for (int i = 0; i < actions; ++i) {

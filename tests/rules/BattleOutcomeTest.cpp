@@ -1,5 +1,7 @@
 #include "rules/BattleOutcome.h"
-#include "tests/rules/RulesFixture.h"
+#include "tests/support/HandBuiltBattle.h"
+
+using RulesTest = HandBuiltBattle;
 
 // Team 1 against everyone else; a side with nobody alive has lost, and when both sides
 // are gone at once the player has.

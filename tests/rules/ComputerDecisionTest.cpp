@@ -1,10 +1,10 @@
 #include "rules/ComputerDecision.h"
 
-#include "tests/rules/RulesFixture.h"
+#include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedRandom.h"
 
 // Me (100, 100) decides; the computer attacks only the first four, whatever their side.
-class ComputerTest : public RulesTest {
+class ComputerTest : public HandBuiltBattle {
 protected:
     void Decide(int32_t melee, int32_t missile, std::deque<int> draws = {}) {
         me.meleeSkill = melee;

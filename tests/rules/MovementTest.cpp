@@ -1,9 +1,9 @@
 #include "rules/Movement.h"
 
 #include "rules/Orders.h"
-#include "tests/rules/RulesFixture.h"
+#include "tests/support/HandBuiltBattle.h"
 
-class MovementTest : public RulesTest {
+class MovementTest : public HandBuiltBattle {
 protected:
     void Walk(Fighter& f, float destX, float destY) {
         f.order = OrderCode::Move;

@@ -1,9 +1,11 @@
 #include "rules/Orders.h"
 
-#include "tests/rules/RulesFixture.h"
+#include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedRandom.h"
 
 #include <tuple>
+
+using RulesTest = HandBuiltBattle;
 
 // A hit pushes a prepared attack back by the damage; only past its start is it lost.
 TEST_F(RulesTest, HitPushesBackCancelsAndKillsInThatOrder) {

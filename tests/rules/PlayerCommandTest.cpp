@@ -1,11 +1,11 @@
 #include "rules/PlayerCommand.h"
 
-#include "tests/rules/RulesFixture.h"
+#include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedClock.h"
 
 #include <tuple>
 
-class PlayerTest : public RulesTest {
+class PlayerTest : public HandBuiltBattle {
 protected:
     PlayerTest() {
         corpse.dead = true;

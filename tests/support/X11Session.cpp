@@ -128,9 +128,3 @@ double X11Session::Brightness(unsigned long window, int x, int y, int width, int
 bool X11Session::WaitForBattlefield(unsigned long window, double seconds) {
     return Until(seconds, [&] { return Brightness(window, 8, 8, 32, 32) > 0.0; });
 }
-
-bool X11Session::Screenshot(unsigned long window, const std::string& pngPath) {
-    const std::string command =
-        "import -window " + std::to_string(window) + " " + pngPath + " >/dev/null 2>&1";
-    return std::system(command.c_str()) == 0;
-}

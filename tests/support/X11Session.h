@@ -27,8 +27,6 @@ public:
     double Brightness(unsigned long window, int x, int y, int width, int height);
     // Waits up to `seconds` for the battlefield's first tiles to show; false if they did not.
     bool WaitForBattlefield(unsigned long window, double seconds);
-    // Saves the window's contents as a PNG picture.
-    bool Screenshot(unsigned long window, const std::string& pngPath);
 
 private:
     Display* display_ = nullptr;

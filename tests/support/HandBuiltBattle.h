@@ -13,25 +13,26 @@
 
 using Lines = std::vector<std::string>;
 
-// A battle built by hand: recording engine and font, a bare interface whose command the
-// test sets, and fighters of speed 12 (acting every phase) with 30 hit points.
-class RulesTest : public ::testing::Test {
+// A battle built by hand, without files: a recording engine and font, a bare interface
+// whose command the test sets, and fighters of the test's making, by default of team 2,
+// speed 12 (acting every phase), skills of 7 and 30 hit points.
+class HandBuiltBattle : public ::testing::Test {
 protected:
-    RulesTest() {
+    HandBuiltBattle() {
         auto recordingFont = std::make_unique<RecordingFont>();
         font = recordingFont.get();
         battle.font = std::move(recordingFont);
         battle.interface = std::make_unique<MainInterface>();
     }
 
-    Fighter& Add(const std::string& name, float x, float y, int32_t team = 2) {
+    Fighter& Add(const std::string& name, float x, float y, int32_t team = 2, int32_t speed = 12) {
         battle.fighters.push_back(std::make_unique<Fighter>());
         Fighter& f = *battle.fighters.back();
         f.name = name;
         f.x = x;
         f.y = y;
         f.team = team;
-        f.speed = 12;
+        f.speed = speed;
         f.hitPoints = f.maxHitPoints = 30;
         f.meleeSkill = f.missileSkill = 7;
         return f;

@@ -38,9 +38,10 @@ protected:
     const std::string player = dir.path() + "/home/.local/share/vornak";
 };
 
-TEST_F(GameFolderTest, FirstStartCopiesWhatPlayersEditAndLinksTheRest) {
+// The first start copies what players edit and links the rest; the player's edits then
+// survive later starts and new versions of the package.
+TEST_F(GameFolderTest, FirstStartCopiesWhatPlayersEditAndLinksTheRestAndEditsSurvive) {
     GameFolder::Fill(installed, player);
-
     for (const char* file : {"data/engine.cfg", "NPCs/fighter1.cfg", "NPCs/fighter2.cfg"}) {
         EXPECT_FALSE(fs::is_symlink(player + "/" + file)) << file;
         EXPECT_EQ(Played(file), dir.Read("usr/share/games/vornak/" + std::string(file)));
@@ -49,10 +50,7 @@ TEST_F(GameFolderTest, FirstStartCopiesWhatPlayersEditAndLinksTheRest) {
         ASSERT_TRUE(fs::is_symlink(player + "/" + file)) << file;
         EXPECT_EQ(fs::read_symlink(player + "/" + file), fs::path(installed) / file);
     }
-}
 
-TEST_F(GameFolderTest, ThePlayersEditsSurviveLaterStartsAndNewVersions) {
-    GameFolder::Fill(installed, player);
     Play("NPCs/fighter1.cfg", "name = Mine\n");
     fs::remove(player + "/NPCs/fighter2.cfg");
     fs::remove(player + "/images/vntiles.tga");

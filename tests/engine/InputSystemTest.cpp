@@ -42,11 +42,10 @@ TEST(InputSystem, MouseStateAndKeyPressesFromEventsOnceAFrame) {
         input.Update();
     };
 
-    frame({Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE),
+    frame({Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT),
+           Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP),
-           Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT),
-           Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT),
-           Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT)});
+           Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT)});
     EXPECT_TRUE(input.leftButton);
     EXPECT_FALSE(input.rightButton);
     EXPECT_TRUE(input.keysPressed.empty());

@@ -1,8 +1,13 @@
 #include "platform/PathResolver.h"
+#include "platform/ErrorBox.h"
 #include "platform/FileReader.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
 
 // The game's backslashed names are found whatever the case of each component; the exact
 // name wins, and of case variants the first in byte order. A missing file keeps the
@@ -33,4 +38,21 @@ TEST(PathResolver, FindsTheGamesNamesWhateverTheirCase) {
     EXPECT_EQ(PathResolver::Resolve("Runlog.TXT"), "Runlog.TXT");
     dir.Write("runlog.txt", "");
     EXPECT_EQ(PathResolver::Resolve("Runlog.TXT"), "runlog.txt");
+    // Nor is a name remembered that leads nowhere, such as a dangling link.
+    ASSERT_EQ(symlink("/nowhere", "images/Gone.tga"), 0);
+    EXPECT_EQ(PathResolver::Resolve("images\\gone.tga"), "images/Gone.tga");
+    std::remove("images/Gone.tga");
+    dir.Write("images/gone.tga", "mine");
+    EXPECT_EQ(PathResolver::Resolve("images\\gone.tga"), "images/gone.tga");
+}
+
+// Standard error gets the text too; the box's caption is the game's name.
+TEST(ErrorBox, NamesTheGameInItsCaption) {
+    std::string shown;
+    ErrorBox::SetHandler([&](const std::string& caption, const std::string& text) {
+        shown = caption + ": " + text;
+    });
+    ErrorBox::Show("Could not open Data\\engine.cfg");
+    ErrorBox::SetHandler({});
+    EXPECT_EQ(shown, "Vornak: Could not open Data\\engine.cfg");
 }

@@ -27,6 +27,7 @@ TEST_F(ComputerTest, SkillsPickTheAttackAndOnlyATieDrawsFiftyOneToFortyNine) {
     EXPECT_EQ(me.order, OrderCode::MissileRepeat);
     EXPECT_EQ(me.target, &c);
     EXPECT_EQ(me.countdown, 24);
+    EXPECT_EQ(me.countdownStart, 24); // a hit pushes it back, up to here
     Decide(6, 6, {150, 0}); // 150 % 100 = 50
     EXPECT_EQ(me.order, OrderCode::MissileRepeat);
     Decide(6, 6, {51});

@@ -68,7 +68,7 @@ TEST_F(RulesTest, DispatchFollowsThePhaseTableAndListOrder) {
     cy.hitPoints = 1;
     ana.meleeSkill = 12;
     Arm(ana, cy, OrderCode::MeleeOnce, 1);
-    Arm(bo, cy, OrderCode::MeleeRepeat, 1);
+    Arm(bo, cy, OrderCode::MissileOnce, 1);
     walker.order = OrderCode::Move;
     walker.stepX = 1.0f;
     walker.destX = 200.0f;

@@ -137,7 +137,12 @@ std::vector<Row> Rows() {
                      "\n5 1 -2147483648 2147483647 2147483647 -2147483648 2147483647 2147483647\n");
          },
          ""},
-        {"RunLogIsAFolder", [] { fs::create_directory("runlog.txt"); }, ""},
+        {"RunLogIsAFolder",
+         [] {
+             fs::remove("runlog.txt");
+             fs::create_directory("runlog.txt");
+         },
+         ""},
     };
 }
 

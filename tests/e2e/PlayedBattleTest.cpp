@@ -86,29 +86,43 @@ TEST(PlayedBattle, ThePlayersArchersShootTheEnemyDownThroughTheButtons) {
     }
     EXPECT_LT(logBrightness(), 1.0) << "the log starts empty";
 
-    bool allDead = false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!allDead && std::chrono::steady_clock::now() < deadline && game.Running()) {
-        allDead = true;
-        for (int i = 0; i < 4; ++i) {
-            if (brightness(enemyX, enemyY[i], 16, 16) > alive[i] * 0.6) {
-                allDead = false;
-                clickButton(6); // whoever waits gets "Shoot until dead" at this enemy
-                click(enemyX + 8, enemyY[i] + 8);
+    const auto shootDown = [&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (std::chrono::steady_clock::now() < deadline && game.Running()) {
+            bool allDead = true;
+            for (int i = 0; i < 4; ++i) {
+                if (brightness(enemyX, enemyY[i], 16, 16) > alive[i] * 0.6) {
+                    allDead = false;
+                    clickButton(6); // whoever waits gets "Shoot until dead" at this enemy
+                    click(enemyX + 8, enemyY[i] + 8);
+                }
+            }
+            if (allDead) {
+                return true;
             }
         }
-    }
-    EXPECT_TRUE(allDead) << "the enemies were not all shot down within a minute";
+        return false;
+    };
+    const auto expectEnemiesBack = [&](const char* how) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_NEAR(brightness(enemyX, enemyY[i], 16, 16), alive[i], 3.0)
+                << "enemy " << i + 1 << " after " << how;
+        }
+    };
+
+    EXPECT_TRUE(shootDown()) << "the enemies were not all shot down within a minute";
     EXPECT_GT(logBrightness(), 1.0) << "no message line was written";
 
-    // With every enemy dead the battle is over. Again brings them back where they stood,
-    // and Quit (shown while an archer waits, as at the end) ends the game cleanly.
+    // With every enemy dead the battle is over. Again brings them back where they
+    // stood; the second battle plays to its end too, and R starts a third. Quit (shown
+    // while an archer waits, as at the end) ends the game cleanly.
     ASSERT_TRUE(game.Running()) << game.StandardError();
     clickButton(8);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(brightness(enemyX, enemyY[i], 16, 16), alive[i], 3.0) << "enemy " << i + 1;
-    }
+    expectEnemiesBack("Again");
+    EXPECT_TRUE(shootDown()) << "the second battle did not end within a minute";
+    x11.Key("r");
+    expectEnemiesBack("R");
     clickButton(7);
     ASSERT_TRUE(game.Wait(20.0)) << "Quit did not end the game";
     EXPECT_EQ(game.ExitCode(), 0);

@@ -107,6 +107,11 @@ void X11Session::Click(unsigned long window, int x, int y) {
     (void)ignored;
 }
 
+void X11Session::Key(const std::string& keysym) {
+    const int ignored = std::system(("xdotool key --delay 150 " + keysym).c_str());
+    (void)ignored;
+}
+
 double X11Session::Brightness(unsigned long window, int x, int y, int width, int height) {
     XImage* image = display_ ? XGetImage(display_, window, x, y, unsigned(width), unsigned(height),
                                          AllPlanes, ZPixmap)

@@ -23,6 +23,9 @@ public:
     // A press and release of the left button at a point of the window, through xdotool,
     // held long enough for the game to see them in separate frames.
     void Click(unsigned long window, int x, int y);
+    // A key pressed and released (an X keysym name such as "r"), for the window under the
+    // pointer: with no window manager the keyboard follows the pointer.
+    void Key(const std::string& keysym);
     // Mean of red, green and blue (0 to 255) over a rectangle of the window; -1 on failure.
     double Brightness(unsigned long window, int x, int y, int width, int height);
     // Waits up to `seconds` for the battlefield's first tiles to show; false if they did not.

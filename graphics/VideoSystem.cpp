@@ -66,6 +66,8 @@ void VideoSystem::Init(std::string path) {
     } else {
         SetupOpenGL();
         if (screen) {
+            copier_ = SubBufferCopy::ForCurrentWindow();
+            copying_ = copier_.Available();
             SetUpFrameTexture(path);
         }
     }
@@ -113,6 +115,13 @@ void VideoSystem::SetupOpenGL() {
 }
 
 void VideoSystem::SetUpFrameTexture(const std::string& path) {
+    recording_ = true;
+    wholeFrame_.assign(1, ScreenRect{0, 0, width, height});
+    // The game draws 1:1 into the window's bottom-left corner.
+    glViewport(0, 0, width, height);
+    if (copying_ && scale == 1) {
+        return; // the back buffer keeps the frame
+    }
     // The frame's own size where the driver takes any (OpenGL 2.0 on), else powers of two
     // as OpenGL 1.1 wants them: the texture is a picture's worth of memory.
     GLint largest = 0;
@@ -129,7 +138,8 @@ void VideoSystem::SetUpFrameTexture(const std::string& path) {
     }
     if (textureWidth < width || textureHeight < height) {
         if (scale == 1) {
-            return; // drawn straight into the back buffer, as it comes
+            recording_ = false; // drawn straight into the back buffer, as it comes
+            return;
         }
         throw GameError("Bad scale " + std::to_string(scale) + " in " + path + " (a " +
                         std::to_string(width) + " x " + std::to_string(height) +
@@ -147,17 +157,26 @@ void VideoSystem::SetUpFrameTexture(const std::string& path) {
     frameTexture_ = name;
     frameS_ = static_cast<float>(width) / static_cast<float>(textureWidth);
     frameT_ = static_cast<float>(height) / static_cast<float>(textureHeight);
-    recording_ = true;
-    wholeFrame_.assign(1, ScreenRect{0, 0, width, height});
-    // The game draws 1:1 into the window's bottom-left corner.
-    glViewport(0, 0, width, height);
+}
+
+void VideoSystem::ShowBySwaps() {
+    if (!copying_) {
+        return;
+    }
+    copying_ = false;
+    composedValid_ = false; // at scale 1 the texture was never filled
+    if (frameTexture_ == 0) {
+        SetUpFrameTexture("");
+    }
 }
 
 bool VideoSystem::CompleteFrame() {
+    const ScreenRect window{0, 0, width * scale, height * scale};
     if (!recording_) {
+        shown_.assign(1, window);
         return true;
     }
-    if (!composedValid_ && !shownOnce_ && scale == 1) {
+    if (!copying_ && !composedValid_ && !shownOnce_ && scale == 1) {
         // The first picture goes straight into the back buffer, the way it is drawn: the
         // copies that composing needs (each built by the driver on first use) wait for
         // the second frame, and the battle shows sooner.
@@ -178,8 +197,41 @@ bool VideoSystem::CompleteFrame() {
     Redraw(damage);
     composed_ = drawn_;
     composedValid_ = true;
+    if (!copying_) {
+        shown_.assign(1, window);
+        Present(shown_);
+    } else if (scale == 1) {
+        shown_ = damage;
+    } else {
+        // Scaled up, the damage shows over a larger part of the window, and redrawing it
+        // 1:1 in the bottom-left corner drew over the picture there: both are shown anew.
+        const int32_t below = height * (scale - 1);
+        shown_.clear();
+        for (const ScreenRect& rect : damage) {
+            FrameDamage::Add(shown_, {rect.left * scale, rect.top * scale, rect.right * scale,
+                                      rect.bottom * scale});
+            FrameDamage::Add(shown_,
+                             {rect.left, rect.top + below, rect.right, rect.bottom + below});
+        }
+        Present(shown_);
+    }
+    if (exposed_) {
+        shown_.assign(1, window);
+    }
     exposed_ = false;
-    Present();
+    return true;
+}
+
+bool VideoSystem::ShowFrame() {
+    if (!CompleteFrame()) {
+        return false;
+    }
+    glFlush();
+    if (copying_) {
+        copier_.Show(shown_, height * scale);
+    } else {
+        SDL_GL_SwapBuffers();
+    }
     return true;
 }
 
@@ -201,6 +253,9 @@ void VideoSystem::Redraw(const std::vector<ScreenRect>& damage) {
     // Read back and uploaded a band of rows at a time. glCopyTexSubImage2D would do it in
     // one call, but a software rasteriser builds a shader for that copy, which costs more
     // memory (about 3 MB) than the whole frame texture.
+    if (frameTexture_ == 0 || (copying_ && scale == 1)) {
+        return; // the back buffer keeps the frame
+    }
     constexpr int32_t kBandRows = 32;
     glBindTexture(GL_TEXTURE_2D, frameTexture_);
     for (const ScreenRect& rect : damage) {
@@ -216,23 +271,30 @@ void VideoSystem::Redraw(const std::vector<ScreenRect>& damage) {
     }
 }
 
-void VideoSystem::Present() {
+void VideoSystem::Present(const std::vector<ScreenRect>& area) {
+    const int32_t windowHeight = height * scale;
     glBindTexture(GL_TEXTURE_2D, frameTexture_);
-    glViewport(0, 0, width * scale, height * scale);
+    glViewport(0, 0, width * scale, windowHeight);
     glDisable(GL_BLEND);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    // The projection now spreads the game's pixels over the whole window. The texture
-    // holds the frame's bottom row first.
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, frameT_);
-    glVertex2i(0, 0);
-    glTexCoord2f(frameS_, frameT_);
-    glVertex2i(width, 0);
-    glTexCoord2f(frameS_, 0.0f);
-    glVertex2i(width, height);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2i(0, height);
-    glEnd();
+    glEnable(GL_SCISSOR_TEST);
+    for (const ScreenRect& rect : area) {
+        glScissor(rect.left, windowHeight - rect.bottom, rect.right - rect.left,
+                  rect.bottom - rect.top);
+        // The projection now spreads the game's pixels over the whole window. The texture
+        // holds the frame's bottom row first.
+        glBegin(GL_QUADS);
+        glTexCoord2f(0.0f, frameT_);
+        glVertex2i(0, 0);
+        glTexCoord2f(frameS_, frameT_);
+        glVertex2i(width, 0);
+        glTexCoord2f(frameS_, 0.0f);
+        glVertex2i(width, height);
+        glTexCoord2f(0.0f, 0.0f);
+        glVertex2i(0, height);
+        glEnd();
+    }
+    glDisable(GL_SCISSOR_TEST);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glEnable(GL_BLEND);
     glViewport(0, 0, width, height);
@@ -355,9 +417,6 @@ void VideoSystem::ClearFrame() {
 }
 
 void VideoSystem::EndFrame() {
-    if (CompleteFrame()) {
-        glFlush();
-        SDL_GL_SwapBuffers();
-    }
+    ShowFrame();
     pacer_.AfterSwap();
 }

@@ -4,6 +4,7 @@
 #include "graphics/FrameDamage.h"
 #include "graphics/FramePacer.h"
 #include "graphics/SpriteDraw.h"
+#include "graphics/SubBufferCopy.h"
 #include "graphics/Texture.h"
 
 #include <cstdint>
@@ -32,8 +33,14 @@ struct SDL_Surface;
 // Where the texture cannot be made (a game larger than the driver's textures) every draw
 // goes straight to the back buffer instead.
 //
-// Every frame is paced to the display's rate (FramePacer) after its swap, or where its
-// swap would have been.
+// Under a software rasteriser that can copy parts of the back buffer to the window
+// (SubBufferCopy) the back buffer is never swapped, so it keeps its picture: at scale 1 it
+// is the composed frame itself and no texture is needed, and a frame shows only what it
+// redrew (scaled up, what the texture gives back over the damage and over the corner the
+// redraw used). The whole back buffer is shown only when the window is uncovered.
+//
+// Every frame is paced to the display's rate (FramePacer) after it is shown, or where it
+// would have been.
 class VideoSystem : public Subsystem {
 public:
     SDL_Surface* screen = nullptr;
@@ -66,26 +73,39 @@ public:
     virtual void ClearFrame();
     virtual void EndFrame();
     // The frame drawn so far in the back buffer as the window will show it. The first
-    // part of EndFrame; false when nothing changed and there is nothing to swap.
+    // part of EndFrame; false when nothing changed and there is nothing to show.
     bool CompleteFrame();
+    // CompleteFrame, then the frame shown in the window: EndFrame without the pacing.
+    bool ShowFrame();
+    // Frames shown by swaps even where sub-buffer copies are offered, as under a hardware
+    // driver, so that tests and benchmarks can compare the two ways.
+    void ShowBySwaps();
     // This frame's draws so far, in order, while composing.
     const std::vector<SpriteDraw>& FrameDraws() const { return drawn_; }
     // The window was uncovered: the next frame shows its whole picture again.
     void WindowExposed() { exposed_ = true; }
     // Off: every draw goes straight into the back buffer as it comes and ClearFrame clears
     // it, the full redraw that composing must equal; the composed frame is kept for when
-    // it is turned on again. On only where the frame texture could be made.
-    void SetComposing(bool composing) { recording_ = composing && frameTexture_ != 0; }
+    // it is turned on again. On only where the frame texture could be made or the back
+    // buffer keeps the frame; in the latter case the straight draws go over the kept frame,
+    // and whoever turns composing on again must have put it back.
+    void SetComposing(bool composing) {
+        recording_ = composing && (frameTexture_ != 0 || (copying_ && scale == 1));
+    }
 
 private:
     void SetUpFrameTexture(const std::string& path);
     // The OpenGL calls of one draw.
     void Issue(const SpriteDraw& draw);
     void Redraw(const std::vector<ScreenRect>& damage);
-    void Present();
+    // Copies the texture's frame over `area` of the window (window pixels, y downward).
+    void Present(const std::vector<ScreenRect>& area);
 
     FramePacer pacer_;
     FrameDamage damage_;
+    SubBufferCopy copier_;
+    bool copying_ = false;             // frames shown by copier_; the back buffer is never swapped
+    std::vector<ScreenRect> shown_;    // what the completed frame shows, in window pixels
     bool recording_ = false;           // composed at the frame's end, else drawn at once
     std::vector<SpriteDraw> drawn_;    // this frame's draws so far, in order
     std::vector<SpriteDraw> composed_; // the draws whose picture frameTexture_ holds
@@ -94,8 +114,9 @@ private:
     bool exposed_ = false;
     std::vector<ScreenRect> wholeFrame_; // the damage when nothing is composed yet
     std::vector<uint8_t> band_;          // damaged rows on their way into frameTexture_
-    uint32_t frameTexture_ = 0;          // the last composed frame, 1:1, bottom row first
-    float frameS_ = 0.0f;                // the frame's extent in that texture
+    uint32_t frameTexture_ = 0; // the last composed frame, 1:1, bottom row first (none while
+                                // the back buffer keeps it)
+    float frameS_ = 0.0f;       // the frame's extent in that texture
     float frameT_ = 0.0f;
 };
 

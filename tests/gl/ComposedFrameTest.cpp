@@ -5,14 +5,17 @@
 #include "graphics/VideoSystem.h"
 #include "platform/PathResolver.h"
 #include "rules/CombatLog.h"
+#include "tests/gl/ShownWindow.h"
 #include "tests/support/RecordingSound.h"
 #include "tests/support/ScopedClock.h"
 
 #include <gtest/gtest.h>
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -22,33 +25,47 @@ namespace {
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 
-std::vector<uint32_t> Window() {
+// Pixels as 0xRRGGBB, bottom row first.
+std::vector<uint32_t> BackBuffer() {
     std::vector<uint32_t> pixels(kWidth * kHeight);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, kWidth, kHeight, GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
+    for (uint32_t& pixel : pixels) {
+        pixel &= 0xffffffu;
+    }
     return pixels;
 }
 
-// The real video system, checked at the end of every frame: the picture it composes (as
-// the window shows it after the frame) against the same draws drawn in full straight
-// into the back buffer, pixel for pixel. Then the back buffer is filled with another
-// colour, as a swap that keeps nothing would leave it.
+// The real video system, checked at the end of every frame: the window as it shows the
+// frame against the same draws drawn in full straight into the back buffer, pixel for
+// pixel. Then the back buffer is left as the game would find it: where frames are shown
+// by swaps filled with another colour (a swap need keep nothing), else as it was.
 class CheckedVideo : public VideoSystem {
 public:
     void EndFrame() override {
-        if (CompleteFrame()) {
-            shown_ = Window();
-        } // else nothing is drawn or swapped, and the window keeps its picture
+        ShowFrame();
+        std::vector<uint32_t> kept(kWidth * kHeight);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, kept.data());
         last = FrameDraws();
         SetComposing(false);
         Replay();
         SetComposing(true);
-        if (shown_ != Window() && firstWrong < 0) {
+        picture = BackBuffer();
+        if (ShownWindow(kWidth, kHeight) != picture && firstWrong < 0) {
             firstWrong = frames;
         }
         ++frames;
-        glClearColor(static_cast<float>(frames % 7) / 6.0f, 0.3f, 0.9f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        if (swaps) {
+            glClearColor(static_cast<float>(frames % 7) / 6.0f, 0.3f, 0.9f, 1.0f);
+            glClear(GL_COLOR_BUFFER_BIT);
+            glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        } else {
+            glDisable(GL_TEXTURE_2D);
+            glDisable(GL_BLEND);
+            glWindowPos2i(0, 0);
+            glDrawPixels(kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, kept.data());
+            glEnable(GL_BLEND);
+            glEnable(GL_TEXTURE_2D);
+        }
     }
 
     // The last frame's draws again, as the game asked for them.
@@ -64,12 +81,11 @@ public:
         }
     }
 
+    bool swaps = false;
     std::vector<SpriteDraw> last;
+    std::vector<uint32_t> picture; // the last frame drawn in full
     int frames = 0;
     int firstWrong = -1; // the first frame that differs from the full redraw
-
-private:
-    std::vector<uint32_t> shown_;
 };
 
 } // namespace
@@ -77,8 +93,11 @@ private:
 // The shipped battle on a fixed clock: the player's fighter waiting, its ring pulsing,
 // while the pointer crosses the field and the buttons, log lines come, a fighter is hurt
 // and one killed; then the computer's fighters walking, fighting, shooting markers. At
-// the end an unchanged frame is shown again only once the window is uncovered.
-TEST(ComposedFrames, GameFramesLookAsFullyRedrawn) {
+// the end an unchanged frame is shown again only once the window is uncovered. Shown by
+// sub-buffer copies where the driver is a software one, and by swaps.
+class ComposedFrames : public testing::TestWithParam<bool> {};
+
+TEST_P(ComposedFrames, GameFramesLookAsFullyRedrawn) {
     // The engine's globals, in the generated game folder; all taken away at the end.
     struct Engine {
         char home[4096] = {};
@@ -103,6 +122,12 @@ TEST(ComposedFrames, GameFramesLookAsFullyRedrawn) {
     auto* video = new CheckedVideo;
     gVideo = video;
     gVideo->Init(GameFiles::kSettings);
+    video->swaps = GetParam();
+    if (video->swaps) {
+        video->ShowBySwaps();
+    } else if (!std::strstr(reinterpret_cast<const char*>(glGetString(GL_RENDERER)), "llvmpipe")) {
+        GTEST_SKIP() << "sub-buffer copies are used only by software drivers";
+    }
     gSound = new RecordingSound;
     gInput = new InputSystem;
 
@@ -144,12 +169,19 @@ TEST(ComposedFrames, GameFramesLookAsFullyRedrawn) {
 
     const auto again = [&] {
         video->Replay();
-        return video->CompleteFrame();
+        return video->ShowFrame();
     };
     EXPECT_FALSE(again());
+    CoverWindow(kWidth, kHeight);
     SDL_Event exposed{};
     exposed.type = SDL_VIDEOEXPOSE;
     gInput->HandleEvent(exposed);
     EXPECT_TRUE(again());
+    EXPECT_TRUE(ShownWindow(kWidth, kHeight) == video->picture) << "the uncovered window";
     EXPECT_FALSE(again());
 }
+
+INSTANTIATE_TEST_SUITE_P(ShownBy, ComposedFrames, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Swaps" : "SubBufferCopies";
+                         });

@@ -94,9 +94,13 @@ public:
     uint64_t fine = 0;
 };
 
-void RunFrames(benchmark::State& state, bool realVideo, bool composing = true) {
+void RunFrames(benchmark::State& state, bool realVideo, bool composing = true,
+               bool swaps = false) {
     BenchGame game(realVideo);
     gVideo->SetComposing(composing);
+    if (swaps) {
+        gVideo->ShowBySwaps();
+    }
     game.SetUpBusyFrame();
     game.battle.Update(); // first use of each texture and glyph outside the timing
     const uint64_t allocationsBefore = AllocationCount();
@@ -117,6 +121,13 @@ void BM_BattleFrameDrawn(benchmark::State& state) {
     RunFrames(state, true);
 }
 BENCHMARK(BM_BattleFrameDrawn)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+// The same frame composed but shown by a swap, as under a hardware driver, where a
+// software driver's sub-buffer copies are not used.
+void BM_BattleFrameSwapped(benchmark::State& state) {
+    RunFrames(state, true, true, true);
+}
+BENCHMARK(BM_BattleFrameSwapped)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 // The same frame drawn in full, every draw straight into the back buffer.
 void BM_BattleFrameFull(benchmark::State& state) {

@@ -80,6 +80,7 @@ public:
     // Frames shown by swaps even where sub-buffer copies are offered, as under a hardware
     // driver, so that tests and benchmarks can compare the two ways.
     void ShowBySwaps();
+    bool ShowsBySubBufferCopies() const { return copying_; }
     // This frame's draws so far, in order, while composing.
     const std::vector<SpriteDraw>& FrameDraws() const { return drawn_; }
     // The window was uncovered: the next frame shows its whole picture again.

@@ -94,8 +94,7 @@ public:
     uint64_t fine = 0;
 };
 
-void RunFrames(benchmark::State& state, bool realVideo, bool composing = true,
-               bool swaps = false) {
+void RunFrames(benchmark::State& state, bool realVideo, bool composing = true, bool swaps = false) {
     BenchGame game(realVideo);
     gVideo->SetComposing(composing);
     if (swaps) {

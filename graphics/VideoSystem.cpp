@@ -330,37 +330,17 @@ Texture VideoSystem::LoadTGA(std::string path) {
 
 void VideoSystem::DrawSprite(const Texture& texture, int32_t x, int32_t y, float red, float green,
                              float blue, float alpha) {
-    SpriteDraw draw;
-    draw.whole = true;
-    draw.texture = texture;
-    draw.x = x;
-    draw.y = y;
-    draw.red = red;
-    draw.green = green;
-    draw.blue = blue;
-    draw.alpha = alpha;
-    if (recording_) {
-        drawn_.push_back(draw);
-    } else {
-        Issue(draw);
-    }
+    Submit(SpriteDraw{true, texture, 0.0f, 0.0f, 0.0f, 0.0f, x, y, red, green, blue, alpha});
 }
 
 void VideoSystem::DrawSpriteRegion(const Texture& texture, float sourceX, float sourceY,
                                    float sourceWidth, float sourceHeight, int32_t x, int32_t y,
                                    float red, float green, float blue, float alpha) {
-    SpriteDraw draw;
-    draw.texture = texture;
-    draw.sourceX = sourceX;
-    draw.sourceY = sourceY;
-    draw.sourceWidth = sourceWidth;
-    draw.sourceHeight = sourceHeight;
-    draw.x = x;
-    draw.y = y;
-    draw.red = red;
-    draw.green = green;
-    draw.blue = blue;
-    draw.alpha = alpha;
+    Submit(SpriteDraw{false, texture, sourceX, sourceY, sourceWidth, sourceHeight, x, y, red, green,
+                      blue, alpha});
+}
+
+void VideoSystem::Submit(const SpriteDraw& draw) {
     if (recording_) {
         drawn_.push_back(draw);
     } else {

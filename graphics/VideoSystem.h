@@ -96,6 +96,7 @@ public:
 
 private:
     void SetUpFrameTexture(const std::string& path);
+    void Submit(const SpriteDraw& draw); // recorded while composing, else issued at once
     // The OpenGL calls of one draw.
     void Issue(const SpriteDraw& draw);
     void Redraw(const std::vector<ScreenRect>& damage);

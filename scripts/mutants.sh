@@ -142,7 +142,8 @@ build() {
     cmake --build "$scratch/build" -j"$jobs" --target tier_unit tier_gl >"$log" 2>&1
 }
 # The unit and gl tiers as CTest lists them, but each suite run once with all of its
-# tests in one filter: a hundred processes fewer per fault. A suite takes seconds; one
+# tests in one filter: a hundred processes fewer per fault. A suite's command may start
+# with the script that gives it an X server of its own. A suite takes seconds; one
 # still running after a minute (a fault that stalls the battles) has failed.
 suites="$scratch/suites"
 fast_tests() {
@@ -155,7 +156,7 @@ cmake -S "$scratch/src" -B "$scratch/build" -G "$generator" -DCMAKE_BUILD_TYPE=D
     -DCMAKE_LINK_DEPENDS_NO_SHARED=ON >"$log" 2>&1 || { cat "$log"; exit 1; }
 build || { tail -n 40 "$log"; exit 1; }
 (cd "$scratch/build" && ctest -N -V -L '^(unit|gl)$') | perl -ne '
-    $filters{$1} .= ($filters{$1} ? ":" : "") . $2 if /Test command: (\S+) "--gtest_filter=([^"]*)"/;
+    $filters{$1} .= ($filters{$1} ? ":" : "") . $2 if /Test command: (.*?) "--gtest_filter=([^"]*)"/;
     END { print "$_ --gtest_brief=1 --gtest_filter=$filters{$_}\n" for sort keys %filters }' >"$suites"
 fast_tests || { echo "the fast tests fail without any fault:"; tail -n 40 "$scratch/test.log"; exit 1; }
 

@@ -250,12 +250,12 @@ void VideoSystem::Redraw(const std::vector<ScreenRect>& damage) {
         }
     }
     glDisable(GL_SCISSOR_TEST);
+    if (frameTexture_ == 0) {
+        return; // the back buffer keeps the frame
+    }
     // Read back and uploaded a band of rows at a time. glCopyTexSubImage2D would do it in
     // one call, but a software rasteriser builds a shader for that copy, which costs more
     // memory (about 3 MB) than the whole frame texture.
-    if (frameTexture_ == 0 || (copying_ && scale == 1)) {
-        return; // the back buffer keeps the frame
-    }
     constexpr int32_t kBandRows = 32;
     glBindTexture(GL_TEXTURE_2D, frameTexture_);
     for (const ScreenRect& rect : damage) {

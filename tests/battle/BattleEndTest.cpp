@@ -70,10 +70,11 @@ TEST_F(BattleEnd, TheLastEnemyFallingEndsTheBattleWhichThenRests) {
 }
 
 // Nothing changes while markers fly, yet the outcome is judged again when one lands; with
-// both sides gone at once the player has lost.
+// both sides gone at once the player has lost. Team 1 fights every other team.
 TEST_F(BattleEnd, BothSidesGoneWhenAMarkerLandsIsADefeat) {
     Add("Ally", 100, 100, 1).dead = true;
     Add("Foe", 100, 100).dead = true;
+    Add("Stray", 200, 200, 3, 0);
     battle.missiles = {Missile{50.0f, 50.0f, 50.0f, 54.0f, 0.0f, 2.0f}};
     ASSERT_TRUE(Frame());
     EXPECT_EQ(battle.messages, std::deque<std::string>{"Defeat! Your last fighter has fallen."});

@@ -3,15 +3,21 @@
 #include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedRandom.h"
 
-// Me (100, 100) decides; the computer attacks only the first four, whatever their side.
+// Me (100, 100) decides; the computer attacks only the first four, whatever their side,
+// unless it is given the places to choose from.
 class ComputerTest : public HandBuiltBattle {
 protected:
-    void Decide(int32_t melee, int32_t missile, std::deque<int> draws = {}) {
+    void Decide(int32_t melee, int32_t missile, std::deque<int> draws = {},
+                std::vector<Fighter*> places = {}) {
         me.meleeSkill = melee;
         me.missileSkill = missile;
         ScopedRandom random(std::move(draws));
         Ask(me);
-        DecideComputerOrder(battle);
+        if (places.empty()) {
+            DecideComputerOrder(battle);
+        } else {
+            DecideComputerOrder(battle, places.data(), places.size());
+        }
         EXPECT_TRUE(random.values.empty()) << "fewer values drawn than scripted";
         EXPECT_FALSE(battle.awaitingOrder);
     }
@@ -28,7 +34,7 @@ TEST_F(ComputerTest, SkillsPickTheAttackAndOnlyATieDrawsFiftyOneToFortyNine) {
     EXPECT_EQ(me.target, &c);
     EXPECT_EQ(me.countdown, 24);
     EXPECT_EQ(me.countdownStart, 24); // a hit pushes it back, up to here
-    Decide(6, 6, {150, 0}); // 150 % 100 = 50
+    Decide(6, 6, {150, 0});           // 150 % 100 = 50
     EXPECT_EQ(me.order, OrderCode::MissileRepeat);
     Decide(6, 6, {51});
     EXPECT_EQ(me.order, OrderCode::ApproachMeleeRepeat);
@@ -51,33 +57,18 @@ TEST_F(ComputerTest, MeleeGoesForTheNearestLivingOfTheFirstFour) {
     EXPECT_EQ(me.countdown, 8);
 }
 
+// Shots draw again past the dead and the empty places; with nobody left the fighter holds.
 TEST_F(ComputerTest, MissileTargetIsRedrawnPastTheDeadAndNobodyLeftMeansHold) {
+    Fighter& you = Add("You", 100, 210); // 110 away; C is 113
+    Decide(9, 1, {}, {&c, nullptr, &you});
+    EXPECT_EQ(me.target, &you);
+    Decide(1, 9, {1, 3}, {&c, nullptr, &you}); // the empty place, then 3 % 3: C
+    EXPECT_EQ(me.target, &c);
+
     a.dead = c.dead = true;
     Decide(1, 9, {0, 6, 4, 3}); // A, C, A, D
     EXPECT_EQ(me.target, &d);
     b.dead = d.dead = true;
     Decide(6, 6);
     EXPECT_EQ(me.order, OrderCode::Hold);
-}
-
-// Team 1 in a headless battle: the same rule over the fighters outside team 1, with empty
-// places skipped by both the nearest search and the random draw.
-TEST_F(ComputerTest, OtherCandidatesAreChosenTheSameWay) {
-    Fighter& you = Add("You", 100, 130);
-    me.x = 200;
-    Fighter* candidates[] = {&me, nullptr, &you};
-    const auto decideForA = [&](int32_t melee, int32_t missile, std::deque<int> draws) {
-        a.meleeSkill = melee;
-        a.missileSkill = missile;
-        ScopedRandom random(std::move(draws));
-        Ask(a);
-        DecideComputerOrder(battle, candidates, 3);
-        EXPECT_TRUE(random.values.empty());
-    };
-    decideForA(9, 1, {});
-    EXPECT_EQ(a.target, &you); // 136 px away; Me is 197
-    EXPECT_EQ(a.order, OrderCode::ApproachMeleeRepeat);
-    decideForA(1, 9, {1, 3}); // the empty place, then 3 % 3: Me
-    EXPECT_EQ(a.target, &me);
-    EXPECT_EQ(a.order, OrderCode::MissileRepeat);
 }

@@ -3,50 +3,36 @@
 #include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedRandom.h"
 
-#include <tuple>
-
 using RulesTest = HandBuiltBattle;
 
-// A hit pushes a prepared attack back by the damage; only past its start is it lost.
+// A hit pushes a prepared attack back by the damage; only past its start is it lost. The
+// hook hears the hit points actually lost, so a killing blow counts only what was left.
 TEST_F(RulesTest, HitPushesBackCancelsAndKillsInThatOrder) {
     Fighter& ana = Add("Ana", 50, 50);
-    Arm(ana, Add("Bo", 70, 50), OrderCode::MeleeRepeat, 8);
+    Fighter& bo = Add("Bo", 70, 50);
+    Lines heard;
+    battle.onHit = [&](const Fighter& attacker, const Fighter& victim, int32_t lost, bool killed) {
+        heard.push_back(attacker.name + " " + victim.name + " " + std::to_string(lost) +
+                        (killed ? " killed" : ""));
+    };
+    Arm(ana, bo, OrderCode::MeleeRepeat, 8);
     ana.countdown = 5;
-    ApplyDamage(battle, ana, 3);
+    ana.hitPoints = 7;
+    ApplyDamage(battle, ana, 3, &bo);
     EXPECT_EQ(ana.countdown, 8);
     EXPECT_EQ(ana.order, OrderCode::MeleeRepeat);
 
     ana.countdown = 6;
-    ana.hitPoints = 4;
-    ApplyDamage(battle, ana, 3);
+    ApplyDamage(battle, ana, 3, &bo);
     EXPECT_EQ(ana.order, OrderCode::None);
     EXPECT_EQ(ana.countdown, 0);
     EXPECT_EQ(ana.countdownStart, 0);
 
-    ApplyDamage(battle, ana, 6);
+    ApplyDamage(battle, ana, 6, &bo);
     EXPECT_EQ(ana.hitPoints, 0);
     EXPECT_TRUE(ana.IsDead());
     EXPECT_EQ(Log(), (Lines{"Ana has been cancelled!", "Ana has been killed!"}));
-}
-
-// The hook counts hit points actually lost, so a killing blow counts only what was left.
-TEST_F(RulesTest, HitHookHearsWhoLostHowMuchAndWhoKilled) {
-    Fighter& ana = Add("Ana", 50, 50);
-    Fighter& bo = Add("Bo", 70, 50);
-    std::vector<std::tuple<const Fighter*, const Fighter*, int32_t, bool>> heard;
-    battle.onHit = [&](const Fighter& attacker, const Fighter& victim, int32_t lost, bool killed) {
-        heard.emplace_back(&attacker, &victim, lost, killed);
-    };
-    bo.hitPoints = 7;
-    ApplyDamage(battle, bo, 3, &ana);
-    ApplyDamage(battle, bo, 6, &ana);
-    ApplyDamage(battle, ana, 2); // no attacker named: nothing to count
-    bo.dead = false;
-    bo.hitPoints = -5; // a fighter with no hit points to start with loses none
-    ApplyDamage(battle, bo, 1, &ana);
-    using Heard = decltype(heard)::value_type;
-    EXPECT_EQ(heard, (std::vector<Heard>{Heard{&ana, &bo, 3, false}, Heard{&ana, &bo, 4, true},
-                                         Heard{&ana, &bo, 0, true}}));
+    EXPECT_EQ(heard, (Lines{"Bo Ana 3", "Bo Ana 3", "Bo Ana 1 killed"}));
 }
 
 TEST_F(RulesTest, MarkerFliesTwoPixelsAFrameTowardsTheTargetsSpotAndNeedsADirection) {

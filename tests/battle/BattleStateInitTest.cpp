@@ -8,79 +8,44 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-class BattleLoading : public testing::Test {
-protected:
+// A load reads the eight fighters in file order, the two pictures last (background
+// first), seeds once from the clock and starts the music. Fought to its end, with a
+// fighter file changed meanwhile, R brings everyone back as the files now say, with a
+// clean slate, while the pictures and the music carry on. A file broken before the next
+// restart stops the game with the start-up's message.
+TEST(BattleLoading, LoadsEightFightersAndRStartsAFreshBattleFromTheFilesAsTheyAreNow) {
     ScopedEngine engine;
     ScopedClock clock{5000};
     ScopedRandom random;
     TempDir dir;
-
-    BattleLoading() {
-        for (int n = 1; n <= 8; ++n) {
-            const std::string number = std::to_string(n);
-            dir.Write("NPCs/fighter" + number + ".cfg",
-                      "name = Fighter" + number + "\nteam = " + (n <= 4 ? "1" : "2") +
-                          "\nspeed = 1\nhealth = " + number + "\nposx = " + std::to_string(20 * n) +
-                          "\nposy = 40\n");
-        }
-    }
-};
-
-// The fighters before a missing file stay loaded and nothing after it is started. A full
-// load reads the eight in file order, the two pictures last (background first), seeds once
-// from the clock, starts the music and clears whatever an earlier battle left behind.
-TEST_F(BattleLoading, LoadsEightFightersThenThePicturesAndStartsAtPhaseOne) {
-    const std::string third = dir.Read("NPCs/fighter3.cfg");
-    ASSERT_EQ(0, std::remove("NPCs/fighter3.cfg"));
-    BattleState battle;
-    try {
-        battle.Init("");
-        FAIL() << "loaded without fighter 3";
-    } catch (const GameError& error) {
-        EXPECT_STREQ("Could not open NPCs\\fighter3.cfg", error.what());
-    }
-    EXPECT_EQ(2u, battle.fighters.size());
-    EXPECT_EQ(engine.video->loaded, std::vector<std::string>{""}) << "the font's unnamed sheet";
-    EXPECT_TRUE(engine.sound->music.empty() && random.seeds.empty());
-
-    dir.Write("NPCs/fighter3.cfg", third);
-    BattleState loaded;
-    loaded.phase = 7;
-    loaded.awaitingOrder = loaded.buttonHeld = true;
-    loaded.missiles.push_back(Missile{});
-    loaded.Init("Data\\engine.cfg");
-    ASSERT_EQ(8u, loaded.fighters.size());
     for (int n = 1; n <= 8; ++n) {
-        EXPECT_EQ("Fighter" + std::to_string(n), loaded.fighters[n - 1]->name);
-        EXPECT_EQ(3 * n, loaded.fighters[n - 1]->hitPoints);
+        const std::string number = std::to_string(n);
+        dir.Write("NPCs/fighter" + number + ".cfg",
+                  "name = Fighter" + number + "\nteam = " + (n <= 4 ? "1" : "2") +
+                      "\nspeed = 1\nhealth = " + number + "\nposx = " + std::to_string(20 * n) +
+                      "\nposy = 40\n");
     }
-    const auto& pictures = engine.video->loaded;
-    ASSERT_GE(pictures.size(), 2u);
-    EXPECT_EQ((std::vector<std::string>{"images\\background.tga", "images\\vntiles.tga"}),
-              std::vector<std::string>(pictures.end() - 2, pictures.end()));
-    EXPECT_EQ(pictures.size() - 1, loaded.background.id);
-    EXPECT_EQ(pictures.size(), loaded.tiles.id);
-    EXPECT_EQ(1, loaded.phase);
-    EXPECT_FALSE(loaded.awaitingOrder || loaded.buttonHeld);
-    EXPECT_TRUE(loaded.missiles.empty());
-    EXPECT_EQ(5000u, loaded.lastTick) << "the first frame is due 18 ms after loading";
+    BattleState battle;
+    battle.Init("Data\\engine.cfg");
+    ASSERT_EQ(8u, battle.fighters.size());
+    for (int n = 1; n <= 8; ++n) {
+        EXPECT_EQ("Fighter" + std::to_string(n), battle.fighters[n - 1]->name);
+        EXPECT_EQ(3 * n, battle.fighters[n - 1]->hitPoints);
+    }
+    const std::vector<std::string> pictures = engine.video->loaded;
+    EXPECT_EQ(pictures.back(), "images\\vntiles.tga");
+    EXPECT_EQ(pictures.size(), battle.tiles.id);
+    EXPECT_EQ(pictures.size() - 1, battle.background.id);
+    EXPECT_EQ(1, battle.phase);
+    EXPECT_EQ(5000u, battle.lastTick) << "the first frame is due 18 ms after loading";
     EXPECT_EQ(std::vector<uint32_t>{5000u}, random.seeds);
     EXPECT_EQ(std::vector<std::string>{"Music\\Ashen Tide.mp3"}, engine.sound->music);
-}
 
-// A battle fought to its end and a fighter file changed meanwhile: R brings everyone back
-// as the files now say, with a clean slate, while the pictures and the music carry on. A
-// file broken before the next restart stops the game with the start-up's message.
-TEST_F(BattleLoading, RStartsAFreshBattleFromTheFilesAsTheyAreNow) {
-    BattleState battle;
-    battle.Init("");
-    const std::size_t pictures = engine.video->loaded.size();
     battle.fighters[1]->x = 99.0f;
     battle.fighters[1]->hitPoints = 0;
     for (int n : {1, 4, 5, 6, 7}) {
@@ -106,7 +71,7 @@ TEST_F(BattleLoading, RStartsAFreshBattleFromTheFilesAsTheyAreNow) {
     EXPECT_FALSE(battle.buttonHeld);
     EXPECT_EQ(6000u, battle.lastTick);
     EXPECT_EQ(6000u, random.seeds.back());
-    EXPECT_EQ(pictures, engine.video->loaded.size());
+    EXPECT_EQ(pictures, engine.video->loaded);
     EXPECT_EQ(1u, engine.sound->music.size()) << "the music goes on";
 
     dir.Write("NPCs/fighter3.cfg", "speed = 13\n");

@@ -27,7 +27,7 @@ TEST_F(AttackTest, BlowLaunchesAMarkerThenRollsTwoDiceThenDamage) {
     EXPECT_TRUE(battle.missiles.empty());
     Act(1);
     EXPECT_EQ(battle.missiles.size(), 1u);
-    EXPECT_EQ(dice.drawn, 0);
+    EXPECT_EQ(dice.values.size(), 11u);
     Act(1);
     EXPECT_EQ(bo.hitPoints, 7);
     EXPECT_EQ(ana.countdown, 8);

@@ -2,12 +2,11 @@
 
 #include "graphics/VideoSystem.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
-// A video subsystem without a window: pictures "load" as numbered textures of a chosen
-// size, and every draw is recorded for the test to inspect.
+// A video subsystem without a window: every picture "loads" as a numbered 256 x 256
+// texture, and every draw is recorded for the test to inspect.
 class RecordingVideo : public VideoSystem {
 public:
     struct Draw {
@@ -19,19 +18,27 @@ public:
     };
 
     std::vector<Draw> draws;
-    std::vector<std::string> loaded;      // LoadTGA paths, in order
-    std::map<std::string, Texture> sizes; // size per path; 256 x 256 otherwise
-    int clears = 0;
+    std::vector<std::string> loaded; // LoadTGA paths, in order
     int frames = 0;
 
     void Init(std::string) override {}
     void SetupOpenGL() override {}
-    Texture LoadTGA(std::string path) override;
+    Texture LoadTGA(std::string path) override {
+        loaded.push_back(path);
+        return Texture{static_cast<uint32_t>(loaded.size()), 256.0f, 256.0f};
+    }
+    // A whole texture is recorded as the region that covers all of it.
     void DrawSprite(const Texture& texture, int32_t x, int32_t y, float red, float green,
-                    float blue, float alpha) override;
+                    float blue, float alpha) override {
+        draws.push_back(
+            {false, texture.id, 0, 0, texture.width, texture.height, x, y, red, green, blue, alpha});
+    }
     void DrawSpriteRegion(const Texture& texture, float sourceX, float sourceY, float sourceWidth,
                           float sourceHeight, int32_t x, int32_t y, float red, float green,
-                          float blue, float alpha) override;
-    void ClearFrame() override { ++clears; }
+                          float blue, float alpha) override {
+        draws.push_back({true, texture.id, sourceX, sourceY, sourceWidth, sourceHeight, x, y, red,
+                         green, blue, alpha});
+    }
+    void ClearFrame() override {}
     void EndFrame() override { ++frames; }
 };

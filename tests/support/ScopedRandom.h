@@ -15,7 +15,6 @@ public:
     explicit ScopedRandom(std::deque<int> script = {}) : values(std::move(script)) {
         Random::Override(
             [this] {
-                ++drawn;
                 if (values.empty()) {
                     ADD_FAILURE() << "rand drawn more often than scripted";
                     return 0;
@@ -32,5 +31,4 @@ public:
 
     std::deque<int> values;
     std::vector<uint32_t> seeds;
-    int drawn = 0;
 };

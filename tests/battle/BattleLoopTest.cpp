@@ -48,7 +48,7 @@ TEST_F(BattleLoop, NothingHappensUntilEighteenMillisecondsHavePassed) {
 // The first living fighter that acts in the phase and has no order is asked, alone, and
 // the phase waits; the asking step renews the pacing, the frames of a waiting phase do not.
 // With the real deciders the computer answers in the frame it is asked, the player once a
-// command is chosen. A stray question with nobody to ask does not stall the battle.
+// command is chosen.
 TEST_F(BattleLoop, TheFirstIdleActingFighterIsAskedAndThePhaseWaits) {
     Add("Holding", 200, 200, 1).order = OrderCode::Hold;
     Add("Later", 240, 240, 1, 3); // does not act in phase 1
@@ -77,12 +77,6 @@ TEST_F(BattleLoop, TheFirstIdleActingFighterIsAskedAndThePhaseWaits) {
     EXPECT_EQ(1, battle.phase);
     ASSERT_TRUE(UpdateNow());
     EXPECT_EQ(2, battle.phase);
-
-    battle.awaitingOrder = true;
-    battle.decisionQueue.clear();
-    ASSERT_TRUE(Frame());
-    ASSERT_TRUE(UpdateNow());
-    EXPECT_EQ(3, battle.phase);
 }
 
 // Markers fly 2 pixels a frame until within 8 pixels of their point, and no phase runs

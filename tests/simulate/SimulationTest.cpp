@@ -42,7 +42,7 @@ protected:
     std::vector<Fighter> fighters = ShippedFighters();
 };
 
-TEST_F(SimulationTest, TheSameSeedGivesTheSameRunOnAnyNumberOfJobsAndTheTotalsAddUp) {
+TEST_F(SimulationTest, TheSameSeedGivesTheSameRunOnAnyJobsTheTotalsAddUpAndTheTurnLimitMakesDraws) {
     const SimulationReport one = Simulate(300, 7, 1);
     EXPECT_EQ(one.Json(), Simulate(300, 7, 2).Json());
     EXPECT_EQ(one.Text(), Simulate(300, 7, 3).Text());
@@ -60,6 +60,11 @@ TEST_F(SimulationTest, TheSameSeedGivesTheSameRunOnAnyNumberOfJobsAndTheTotalsAd
     }
     EXPECT_EQ(kills, deaths); // every death is someone's kill
     EXPECT_GT(kills, 0);
+
+    // Nobody can walk across the field or prepare a shot within one turn.
+    const SimulationTotals capped = Simulate(100, 3, 2, 1).totals;
+    EXPECT_EQ(capped.draws, 100);
+    EXPECT_EQ(capped.MeanTurns(), 1.0);
 }
 
 // The player's side, made far stronger, wins nearly every battle and takes the less damage.
@@ -77,13 +82,6 @@ TEST_F(SimulationTest, AFarStrongerSideWinsNearlyEveryBattle) {
         (fighters[i].team == 1 ? strongTaken : weakTaken) += t.fighters[i].damageTaken;
     }
     EXPECT_GT(weakTaken, strongTaken);
-}
-
-// Nobody can walk across the field or prepare a shot within one turn.
-TEST_F(SimulationTest, TheTurnLimitMakesDraws) {
-    const SimulationTotals t = Simulate(100, 3, 2, 1).totals;
-    EXPECT_EQ(t.draws, 100);
-    EXPECT_EQ(t.MeanTurns(), 1.0);
 }
 
 // The Wilson interval, never 0 to 0 as the plain one says for no wins.

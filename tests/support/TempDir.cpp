@@ -4,55 +4,62 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <stdexcept>
 
-TempDir::TempDir() {
-    char cwd[PATH_MAX];
-    previous_ = getcwd(cwd, sizeof cwd) ? cwd : ".";
-    std::string pattern = (std::filesystem::temp_directory_path() / "vornak-test-XXXXXX").string();
+namespace fs = std::filesystem;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TempDir::TempDir() : previous_(fs::current_path()) {
+    std::string pattern = (fs::temp_directory_path() / "vornak-test-XXXXXX").string();
     if (!mkdtemp(pattern.data())) {
-        ADD_FAILURE() << "cannot make a temporary folder";
+        throw std::runtime_error("cannot make a temporary folder");
     }
     path_ = pattern;
-    if (chdir(path_.c_str()) != 0) {
-        ADD_FAILURE() << "cannot enter " << path_;
-    }
+    fs::current_path(path_);
     PathResolver::ClearCache();
 }
 
 TempDir::~TempDir() {
-    if (chdir(previous_.c_str()) != 0) {
-        ADD_FAILURE() << "cannot return to " << previous_;
-    }
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
+    fs::current_path(previous_, ignored);
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(path_, ignored);
     PathResolver::ClearCache();
 }
 
 void TempDir::Write(const std::string& relative, const std::string& contents) const {
-    const std::filesystem::path file = std::filesystem::path(path_) / relative;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out << contents;
+    const fs::path file = fs::path(path_) / relative;
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << contents;
 }
 
 std::string TempDir::Read(const std::string& relative) const {
-    std::ifstream in(std::filesystem::path(path_) / relative, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
+    return ReadFile(path_ + "/" + relative);
 }
 
 void TempDir::CopyFrom(const std::string& folder) const {
-    std::filesystem::copy(folder, path_,
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
+    fs::copy(folder, path_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+void TempDir::Edit(const std::string& relative, const std::string& from,
+                   const std::string& to) const {
+    if (from == kGone) {
+        EXPECT_TRUE(fs::remove(fs::path(path_) / relative)) << relative << " is not there";
+        return;
+    }
+    std::string text = from.empty() ? to : Read(relative);
+    EXPECT_TRUE(from.empty() || text.find(from) != std::string::npos) << relative << ": " << from;
+    for (std::size_t at = 0; !from.empty() && (at = text.find(from, at)) != std::string::npos;
+         at += to.size()) {
+        text.replace(at, from.size(), to);
+    }
+    Write(relative, text);
 }

@@ -2,6 +2,9 @@
 
 #include <string>
 
+// The bytes of a file; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+
 // A fresh folder that is the working directory for the life of this object; the old
 // working directory comes back and the folder is removed at the end.
 class TempDir {
@@ -17,6 +20,10 @@ public:
     std::string Read(const std::string& relative) const;
     // Copies everything in `folder` (for example the generated game directory) in here.
     void CopyFrom(const std::string& folder) const;
+    // Every `from` in the file becomes `to`; with `from` empty the whole file becomes `to`,
+    // with kGone the file is deleted. A `from` the file lacks fails the test.
+    void Edit(const std::string& relative, const std::string& from, const std::string& to) const;
+    static constexpr char kGone[] = "(gone)";
 
 private:
     std::string path_;

@@ -1,47 +1,35 @@
 #include "tests/support/GameProcess.h"
 
+#include "tests/support/TempDir.h"
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <stdexcept>
 #include <thread>
 
-std::vector<std::string> GameProcess::Quiet() {
-    return {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1",
-            "LSAN_OPTIONS=suppressions=" VORNAK_SOURCE_DIR
-            "/tests/support/lsan.supp:print_suppressions=0"};
+bool Eventually(double seconds, const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
 }
 
-std::vector<std::string> GameProcess::QuietDrawing() {
-    return {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1", "ASAN_OPTIONS=detect_leaks=0"};
-}
-
-namespace {
-
-int TemporaryFile(std::string& path) {
-    char pattern[] = "/tmp/vornak-output-XXXXXX";
-    const int file = mkstemp(pattern);
-    path = pattern;
-    return file;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-} // namespace
-
-GameProcess::GameProcess(const std::string& workingDirectory, std::vector<std::string> environment,
-                         const std::vector<std::string>& arguments, const std::string& program) {
-    const int stderrFile = TemporaryFile(stderrPath_);
-    const int stdoutFile = TemporaryFile(stdoutPath_);
+GameProcess::GameProcess(const std::string& workingDirectory,
+                         const std::vector<std::string>& arguments,
+                         const std::vector<std::string>& environment, const std::string& program) {
+    int outputs[2];
+    for (int i = 0; i < 2; ++i) {
+        char pattern[] = "/tmp/vornak-output-XXXXXX";
+        outputs[i] = mkstemp(pattern);
+        outputPaths_[i] = pattern;
+    }
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -50,19 +38,25 @@ GameProcess::GameProcess(const std::string& workingDirectory, std::vector<std::s
 
     pid_ = fork();
     if (pid_ == 0) {
-        if (chdir(workingDirectory.c_str()) != 0) {
-            _exit(127);
+        for (const char* entry : {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1",
+                                  "LSAN_OPTIONS=suppressions=" VORNAK_SOURCE_DIR
+                                  "/tests/support/lsan.supp:print_suppressions=0"}) {
+            putenv(const_cast<char*>(entry));
         }
-        dup2(stderrFile, STDERR_FILENO);
-        dup2(stdoutFile, STDOUT_FILENO);
         for (const std::string& entry : environment) {
             putenv(const_cast<char*>(entry.c_str()));
         }
-        execv(program.c_str(), argv.data());
+        if (chdir(workingDirectory.c_str()) == 0 && dup2(outputs[0], STDOUT_FILENO) != -1 &&
+            dup2(outputs[1], STDERR_FILENO) != -1) {
+            execv(program.c_str(), argv.data());
+        }
         _exit(127);
     }
-    close(stderrFile);
-    close(stdoutFile);
+    close(outputs[0]);
+    close(outputs[1]);
+    if (pid_ < 0) {
+        throw std::runtime_error("cannot start " + program);
+    }
 }
 
 GameProcess::~GameProcess() {
@@ -70,37 +64,26 @@ GameProcess::~GameProcess() {
         kill(pid_, SIGKILL);
         Wait(10.0);
     }
-    unlink(stderrPath_.c_str());
-    unlink(stdoutPath_.c_str());
+    unlink(outputPaths_[0].c_str());
+    unlink(outputPaths_[1].c_str());
 }
 
 bool GameProcess::Running() {
-    if (exitCode_ != -1 || pid_ <= 0) {
-        return false;
-    }
     int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+    if (exitCode_ == -1 && waitpid(pid_, &status, WNOHANG) == pid_) {
         exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        return false;
     }
-    return true;
+    return exitCode_ == -1;
 }
 
 bool GameProcess::Wait(double seconds) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (Running()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
-std::string GameProcess::StandardError() const {
-    return ReadFile(stderrPath_);
+    return Eventually(seconds, [this] { return !Running(); });
 }
 
 std::string GameProcess::StandardOutput() const {
-    return ReadFile(stdoutPath_);
+    return ReadFile(outputPaths_[0]);
+}
+
+std::string GameProcess::StandardError() const {
+    return ReadFile(outputPaths_[1]);
 }

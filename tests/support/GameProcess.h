@@ -1,24 +1,26 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
+
+// Asks `done` every 50 ms until it holds or `seconds` have passed; whether it held.
+bool Eventually(double seconds, const std::function<bool()>& done);
 
 // Runs the real vornak executable in a chosen working directory, with standard output and
 // error captured, and makes sure it never outlives the test.
 class GameProcess {
 public:
-    // Extra environments for a test run: no sound device and no error box. `Quiet` keeps
-    // an ASan build's leak check on the game's own code (the X and GL libraries' leaks are
-    // suppressed); `QuietDrawing` turns it off for runs that draw, because the GL driver is
-    // unloaded before the check can name its allocations (valgrind covers those runs).
-    static std::vector<std::string> Quiet();
-    static std::vector<std::string> QuietDrawing();
+    // For runs that draw: an ASan build's leak check cannot name the GL driver's
+    // allocations once the driver is unloaded (valgrind covers those runs). Other runs keep
+    // it on the game's own code, with the X and GL libraries' leaks suppressed.
+    static constexpr const char* kNoLeakCheck = "ASAN_OPTIONS=detect_leaks=0";
 
     // Starts the game (the built one unless `program` names another, such as an installed
-    // copy); `environment` entries ("NAME=value") are added to ours, `arguments` follow the
-    // program's name.
-    GameProcess(const std::string& workingDirectory, std::vector<std::string> environment = {},
-                const std::vector<std::string>& arguments = {},
+    // copy) with no sound device and no error box; `environment` entries ("NAME=value")
+    // come on top.
+    GameProcess(const std::string& workingDirectory, const std::vector<std::string>& arguments = {},
+                const std::vector<std::string>& environment = {},
                 const std::string& program = VORNAK_BINARY);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
@@ -29,13 +31,12 @@ public:
     bool Running();
     // Exit code, or 128 + signal number when a signal ended it; -1 while running.
     int ExitCode() const { return exitCode_; }
-    std::string StandardError() const;
     std::string StandardOutput() const;
+    std::string StandardError() const;
     int Pid() const { return pid_; }
 
 private:
     int pid_ = -1;
     int exitCode_ = -1;
-    std::string stderrPath_;
-    std::string stdoutPath_;
+    std::string outputPaths_[2]; // standard output, standard error
 };

@@ -1,14 +1,13 @@
 #include "tests/support/X11Session.h"
 
-#include <X11/Xatom.h>
+#include "tests/support/GameProcess.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <chrono>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <functional>
-#include <thread>
+#include <stdexcept>
 
 namespace {
 
@@ -18,77 +17,43 @@ int IgnoreXError(Display*, XErrorEvent*) {
     return 0;
 }
 
-bool Until(double seconds, const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
+// What a shell command prints. A failed xdotool shows up as the game not reacting, which
+// the test then reports.
+std::string Shell(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        for (int c; (c = std::fgetc(pipe)) != EOF;) {
+            output += char(c);
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        pclose(pipe);
     }
-    return true;
+    return output;
 }
 
 } // namespace
 
 X11Session::X11Session() : display_(XOpenDisplay(nullptr)) {
+    if (!display_) {
+        throw std::runtime_error("needs an X display");
+    }
     XSetErrorHandler(IgnoreXError);
 }
 
 X11Session::~X11Session() {
-    if (display_) {
-        XCloseDisplay(display_);
-    }
+    XCloseDisplay(display_);
 }
 
-// Without a window manager the programs' windows are the root's own children.
 unsigned long X11Session::FindWindow(const std::string& title, int pid, double seconds) {
-    Window found = 0;
-    const Atom pidAtom = display_ ? XInternAtom(display_, "_NET_WM_PID", False) : 0;
-    Until(seconds, [&] {
-        Window root, parent, *children = nullptr;
-        unsigned count = 0;
-        if (!display_ ||
-            !XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
-            return false;
-        }
-        for (unsigned i = 0; i < count && !found; ++i) {
-            char* name = nullptr;
-            Atom type;
-            int format;
-            unsigned long items, remaining;
-            unsigned char* data = nullptr;
-            XWindowAttributes attributes;
-            if (XFetchName(display_, children[i], &name) && name && title == name &&
-                XGetWindowProperty(display_, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type,
-                                   &format, &items, &remaining, &data) == Success &&
-                data && items == 1 && *reinterpret_cast<unsigned long*>(data) == unsigned(pid) &&
-                XGetWindowAttributes(display_, children[i], &attributes) &&
-                attributes.map_state == IsViewable) {
-                found = children[i];
-            }
-            XFree(name);
-            XFree(data);
-        }
-        XFree(children);
-        return found != 0;
-    });
+    const std::string command = "xdotool search --all --onlyvisible --pid " + std::to_string(pid) +
+                                " --name '^" + title + "$' 2>/dev/null";
+    unsigned long found = 0;
+    Eventually(seconds,
+               [&] { return (found = std::strtoul(Shell(command).c_str(), nullptr, 10)) != 0; });
     return found;
 }
 
-bool X11Session::Size(unsigned long window, int& width, int& height) {
-    XWindowAttributes attributes;
-    if (!display_ || !XGetWindowAttributes(display_, window, &attributes)) {
-        return false;
-    }
-    width = attributes.width;
-    height = attributes.height;
-    return true;
-}
-
 void X11Session::RequestClose(unsigned long window) {
-    XEvent event;
-    std::memset(&event, 0, sizeof event);
+    XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
     event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
@@ -99,23 +64,18 @@ void X11Session::RequestClose(unsigned long window) {
 }
 
 void X11Session::Click(unsigned long window, int x, int y) {
-    // A failed xdotool shows up as the game not reacting; the test then says so.
-    const std::string command = "xdotool mousemove --window " + std::to_string(window) + " " +
-                                std::to_string(x) + " " + std::to_string(y) +
-                                " sleep 0.1 mousedown 1 sleep 0.15 mouseup 1 sleep 0.1";
-    const int ignored = std::system(command.c_str());
-    (void)ignored;
+    Shell("xdotool mousemove --window " + std::to_string(window) + " " + std::to_string(x) + " " +
+          std::to_string(y) + " sleep 0.1 mousedown 1 sleep 0.15 mouseup 1 sleep 0.1");
 }
 
-void X11Session::Key(const std::string& keysym) {
-    const int ignored = std::system(("xdotool key --delay 150 " + keysym).c_str());
-    (void)ignored;
+void X11Session::Key(const std::string& keysym, unsigned long window) {
+    const std::string to = window ? "--window " + std::to_string(window) + " " : "";
+    Shell("xdotool key --delay 150 " + to + keysym + " 2>/dev/null");
 }
 
 double X11Session::Brightness(unsigned long window, int x, int y, int width, int height) {
-    XImage* image = display_ ? XGetImage(display_, window, x, y, unsigned(width), unsigned(height),
-                                         AllPlanes, ZPixmap)
-                             : nullptr;
+    XImage* image =
+        XGetImage(display_, window, x, y, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
     if (!image) {
         return -1.0;
     }
@@ -128,8 +88,4 @@ double X11Session::Brightness(unsigned long window, int x, int y, int width, int
     }
     XDestroyImage(image);
     return total / (3.0 * width * height);
-}
-
-bool X11Session::WaitForBattlefield(unsigned long window, double seconds) {
-    return Until(seconds, [&] { return Brightness(window, 8, 8, 32, 32) > 0.0; });
 }

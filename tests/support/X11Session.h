@@ -5,7 +5,8 @@
 typedef struct _XDisplay Display;
 
 // What a player does to a window from outside the program: find it, look at it, click on
-// it, and close it the way a window manager's close button does.
+// it, and close it the way a window manager's close button does. Throws when there is no
+// X display.
 class X11Session {
 public:
     X11Session();
@@ -13,23 +14,20 @@ public:
     X11Session(const X11Session&) = delete;
     X11Session& operator=(const X11Session&) = delete;
 
-    bool Connected() const { return display_ != nullptr; }
-    // The mapped top-level window titled `title` of the process `pid`, waiting up to
-    // `seconds` for it to appear; 0 when none did.
+    // The visible window titled `title` of the process `pid`, waiting up to `seconds` for
+    // it to appear; 0 when none did.
     unsigned long FindWindow(const std::string& title, int pid, double seconds);
-    bool Size(unsigned long window, int& width, int& height);
     // Sends WM_DELETE_WINDOW, as a window manager does when the user closes the window.
     void RequestClose(unsigned long window);
     // A press and release of the left button at a point of the window, through xdotool,
     // held long enough for the game to see them in separate frames.
     void Click(unsigned long window, int x, int y);
-    // A key pressed and released (an X keysym name such as "r"), for the window under the
-    // pointer: with no window manager the keyboard follows the pointer.
-    void Key(const std::string& keysym);
+    // A key pressed and released (an X keysym name such as "r"), sent to `window` itself or,
+    // with none given, to the window under the pointer: with no window manager the keyboard
+    // follows the pointer.
+    void Key(const std::string& keysym, unsigned long window = 0);
     // Mean of red, green and blue (0 to 255) over a rectangle of the window; -1 on failure.
     double Brightness(unsigned long window, int x, int y, int width, int height);
-    // Waits up to `seconds` for the battlefield's first tiles to show; false if they did not.
-    bool WaitForBattlefield(unsigned long window, double seconds);
 
 private:
     Display* display_ = nullptr;

@@ -1,5 +1,4 @@
 #include "battle/BattleState.h"
-#include "battle/GameFiles.h"
 #include "engine/InputSystem.h"
 #include "engine/Kernel.h"
 #include "graphics/VideoSystem.h"
@@ -13,7 +12,6 @@
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
-#include <SDL.h>
 
 #include <cstring>
 #include <string>
@@ -92,9 +90,8 @@ public:
 
 // The shipped battle on a fixed clock: the player's fighter waiting, its ring pulsing,
 // while the pointer crosses the field and the buttons, log lines come, a fighter is hurt
-// and one killed; then the computer's fighters walking, fighting, shooting markers. At
-// the end an unchanged frame is shown again only once the window is uncovered. Shown by
-// sub-buffer copies where the driver is a software one, and by swaps.
+// and one killed; then the computer's fighters walking, fighting, shooting markers. Shown
+// by sub-buffer copies where the driver is a software one, and by swaps.
 class ComposedFrames : public testing::TestWithParam<bool> {};
 
 TEST_P(ComposedFrames, GameFramesLookAsFullyRedrawn) {
@@ -102,26 +99,15 @@ TEST_P(ComposedFrames, GameFramesLookAsFullyRedrawn) {
     struct Engine {
         char home[4096] = {};
         ~Engine() {
-            delete gKernel;
-            gKernel = nullptr;
-            SDL_Quit();
+            StopVideo();
             EXPECT_EQ(0, chdir(home));
         }
     } engine;
     ASSERT_TRUE(getcwd(engine.home, sizeof engine.home));
     ASSERT_EQ(0, chdir(VORNAK_GAME_DIR));
     PathResolver::ClearCache();
-    gKernel = new Kernel;
-    for (auto [key, value] : {std::pair{"h_res", kWidth},
-                              {"v_res", kHeight},
-                              {"bpp", 32},
-                              {"full_screen", 0},
-                              {"use_opengl", 1}}) {
-        gKernel->settings[key].number = value;
-    }
     auto* video = new CheckedVideo;
-    gVideo = video;
-    gVideo->Init(GameFiles::kSettings);
+    StartVideo(video, kWidth, kHeight);
     video->swaps = GetParam();
     if (video->swaps) {
         video->ShowBySwaps();
@@ -168,19 +154,6 @@ TEST_P(ComposedFrames, GameFramesLookAsFullyRedrawn) {
     }
     EXPECT_EQ(-1, video->firstWrong);
     EXPECT_GT(flying, 20) << "frames with a marker in flight";
-
-    const auto again = [&] {
-        video->Replay();
-        return video->ShowFrame();
-    };
-    EXPECT_FALSE(again());
-    CoverWindow(kWidth, kHeight);
-    SDL_Event exposed{};
-    exposed.type = SDL_VIDEOEXPOSE;
-    gInput->HandleEvent(exposed);
-    EXPECT_TRUE(again());
-    EXPECT_TRUE(ShownWindow(kWidth, kHeight) == video->picture) << "the uncovered window";
-    EXPECT_FALSE(again());
 }
 
 INSTANTIATE_TEST_SUITE_P(ShownBy, ComposedFrames, testing::Values(false, true),

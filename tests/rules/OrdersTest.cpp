@@ -46,6 +46,7 @@ TEST_F(RulesTest, MarkerFliesTwoPixelsAFrameTowardsTheTargetsSpotAndNeedsADirect
 }
 
 // Living fighters acting in the phase, in list order; later ones see earlier ones' work.
+// A one-blow approach steps like a repeated one.
 TEST_F(RulesTest, DispatchFollowsThePhaseTableAndListOrder) {
     Fighter& ana = Add("Ana", 50, 50);
     Fighter& bo = Add("Bo", 50, 70);
@@ -59,9 +60,13 @@ TEST_F(RulesTest, DispatchFollowsThePhaseTableAndListOrder) {
     walker.stepX = 1.0f;
     walker.destX = 200.0f;
     walker.speed = 6; // phases 2, 4, ... 12
+    Fighter& eve = Add("Eve", 10, 200);
+    eve.order = OrderCode::ApproachMeleeOnce;
+    eve.target = &Add("Fay", 10, 240);
     ScopedRandom dice({0, 0, 0});
 
     DispatchPhase(battle, 1);
+    EXPECT_EQ(eve.y, 201.0f);
     EXPECT_TRUE(cy.IsDead());
     EXPECT_EQ(bo.order, OrderCode::None); // its target died earlier in the phase
     EXPECT_EQ(walker.x, 150.0f);

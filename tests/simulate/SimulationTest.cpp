@@ -90,7 +90,7 @@ TEST(SimulationFigures, JsonAndCsvCarryEveryFieldOnAWorkedExample) {
     report.totals.team1Wins = 1;
     report.totals.othersWins = 2;
     report.totals.draws = 1;
-    report.totals.battlesByTurns = {{10, 3}, {30, 1}};
+    report.totals.battlesByTurns = {{10, 2}, {20, 1}, {60, 1}}; // median of the middle two
     report.totals.fighters = {{2, 30, 10, 3}, {1, 10, 30, 1}};
     report.fighters = {{"NPCs/fighter1.cfg", "Ann, \"the Bold\"", 1}, {"NPCs/f2.cfg", "Bo", 3}};
     report.othersTeam = 3;
@@ -98,7 +98,7 @@ TEST(SimulationFigures, JsonAndCsvCarryEveryFieldOnAWorkedExample) {
     for (const std::string& piece :
          {std::string("\"battles\": 4,\n  \"seed\": 9,\n  \"turn_limit\": 30,\n  \"draws\": 1,"),
           std::string("{\"team\": 3, \"wins\": 2, \"win_rate\": 0.5000, \"win_rate_low\": 0.1500"),
-          std::string("\"turns\": {\"mean\": 15.00, \"median\": 10.0}"),
+          std::string("\"turns\": {\"mean\": 25.00, \"median\": 15.0}"),
           std::string("\"name\": \"Ann, \\\"the Bold\\\"\", \"team\": 1, \"kills\": 0.5000,")}) {
         EXPECT_NE(json.find(piece), std::string::npos) << piece << "\n" << json;
     }

@@ -4,27 +4,18 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// A run of the real program: its exit status and how its output and errors start (an
-// empty start: nothing at all).
-struct Command {
-    std::vector<std::string> arguments;
-    int status;
-    std::string out, err;
-};
-
-bool Starts(const std::string& text, const std::string& start) {
-    return start.empty() ? text.empty() : text.rfind(start, 0) == 0;
-}
-
-} // namespace
-
 // Usage errors go to the terminal with status 2, not to a window and a message box. The
 // commands run on the shipped folder with one mistake in a fighter file: check exits with
 // 1, and simulate plays thousands of battles cleanly (under ASan and UBSan too, in the
 // sanitizer build's run).
 TEST(CommandLine, EachRunEndsWithItsStatusAndOutput) {
+    // A run of the real program: its exit status and how its output and errors start (an
+    // empty start: nothing at all).
+    struct Command {
+        std::vector<std::string> arguments;
+        int status;
+        std::string out, err;
+    };
     const Command commands[] = {
         {{"--version"}, 0, std::string("vornak ") + kVornakVersion + "\n", ""},
         {{"--help"}, 0, "Usage: vornak [COMMAND] [ARGUMENTS]\n", ""},
@@ -48,11 +39,14 @@ TEST(CommandLine, EachRunEndsWithItsStatusAndOutput) {
     TempDir dir; // a copy: reading the fighters appends to the folder's run log
     dir.CopyFrom(VORNAK_GAME_DIR);
     dir.Edit("NPCs/fighter3.cfg", "speed = 5", "speed=5");
+    const auto starts = [](const std::string& text, const std::string& start) {
+        return start.empty() ? text.empty() : text.rfind(start, 0) == 0;
+    };
     for (const Command& run : commands) {
         GameProcess program(dir.path(), run.arguments);
         ASSERT_TRUE(program.Wait(120.0)) << run.arguments.back();
         EXPECT_EQ(program.ExitCode(), run.status) << run.arguments.back();
-        EXPECT_TRUE(Starts(program.StandardOutput(), run.out)) << program.StandardOutput();
-        EXPECT_TRUE(Starts(program.StandardError(), run.err)) << program.StandardError();
+        EXPECT_TRUE(starts(program.StandardOutput(), run.out)) << program.StandardOutput();
+        EXPECT_TRUE(starts(program.StandardError(), run.err)) << program.StandardError();
     }
 }

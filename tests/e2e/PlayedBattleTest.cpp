@@ -76,8 +76,7 @@ TEST(PlayedBattle, ThePlayersArchersShootTheEnemyDownThroughTheButtons) {
         }
     };
 
-    ASSERT_TRUE(shootDown()) << "the enemies were not all shot down within a minute; "
-                             << game.StandardError();
+    ASSERT_TRUE(shootDown()) << "not all shot down within a minute; " << game.StandardError();
     EXPECT_GT(logBrightness(), 1.0) << "no message line was written";
 
     // With every enemy dead the battle is over. Again brings them back where they

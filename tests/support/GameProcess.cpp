@@ -1,7 +1,5 @@
 #include "tests/support/GameProcess.h"
 
-#include "tests/support/TempDir.h"
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,7 +21,7 @@ bool Eventually(double seconds, const std::function<bool()>& done) {
 
 GameProcess::GameProcess(const std::string& workingDirectory,
                          const std::vector<std::string>& arguments,
-                         const std::vector<std::string>& environment, const std::string& program) {
+                         std::vector<std::string> environment, const std::string& program) {
     int outputs[2];
     for (int i = 0; i < 2; ++i) {
         char pattern[] = "/tmp/vornak-output-XXXXXX";
@@ -35,16 +33,14 @@ GameProcess::GameProcess(const std::string& workingDirectory,
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
+    environment.insert(environment.begin(), {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1",
+                                             "LSAN_OPTIONS=suppressions=" VORNAK_SOURCE_DIR
+                                             "/tests/support/lsan.supp:print_suppressions=0"});
 
     pid_ = fork();
     if (pid_ == 0) {
-        for (const char* entry : {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1",
-                                  "LSAN_OPTIONS=suppressions=" VORNAK_SOURCE_DIR
-                                  "/tests/support/lsan.supp:print_suppressions=0"}) {
-            putenv(const_cast<char*>(entry));
-        }
-        for (const std::string& entry : environment) {
-            putenv(const_cast<char*>(entry.c_str()));
+        for (std::string& entry : environment) {
+            putenv(entry.data());
         }
         if (chdir(workingDirectory.c_str()) == 0 && dup2(outputs[0], STDOUT_FILENO) != -1 &&
             dup2(outputs[1], STDERR_FILENO) != -1) {
@@ -62,8 +58,8 @@ GameProcess::GameProcess(const std::string& workingDirectory,
 GameProcess::~GameProcess() {
     if (Running()) {
         kill(pid_, SIGKILL);
-        Wait(10.0);
     }
+    Wait(10.0);
     unlink(outputPaths_[0].c_str());
     unlink(outputPaths_[1].c_str());
 }
@@ -74,16 +70,4 @@ bool GameProcess::Running() {
         exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
     return exitCode_ == -1;
-}
-
-bool GameProcess::Wait(double seconds) {
-    return Eventually(seconds, [this] { return !Running(); });
-}
-
-std::string GameProcess::StandardOutput() const {
-    return ReadFile(outputPaths_[0]);
-}
-
-std::string GameProcess::StandardError() const {
-    return ReadFile(outputPaths_[1]);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TempDir.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,19 +22,21 @@ public:
     // copy) with no sound device and no error box; `environment` entries ("NAME=value")
     // come on top.
     GameProcess(const std::string& workingDirectory, const std::vector<std::string>& arguments = {},
-                const std::vector<std::string>& environment = {},
+                std::vector<std::string> environment = {},
                 const std::string& program = VORNAK_BINARY);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
     // Waits up to `seconds` for the game to end. False when it is still running.
-    bool Wait(double seconds);
+    bool Wait(double seconds) {
+        return Eventually(seconds, [this] { return !Running(); });
+    }
     bool Running();
     // Exit code, or 128 + signal number when a signal ended it; -1 while running.
     int ExitCode() const { return exitCode_; }
-    std::string StandardOutput() const;
-    std::string StandardError() const;
+    std::string StandardOutput() const { return ReadFile(outputPaths_[0]); }
+    std::string StandardError() const { return ReadFile(outputPaths_[1]); }
     int Pid() const { return pid_; }
 
 private:

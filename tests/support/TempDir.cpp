@@ -17,12 +17,12 @@ std::string ReadFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TempDir::TempDir() : previous_(fs::current_path()) {
-    std::string pattern = (fs::temp_directory_path() / "vornak-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
+TempDir::TempDir()
+    : path_((fs::temp_directory_path() / "vornak-test-XXXXXX").string()),
+      previous_(fs::current_path()) {
+    if (!mkdtemp(path_.data())) {
         throw std::runtime_error("cannot make a temporary folder");
     }
-    path_ = pattern;
     fs::current_path(path_);
     PathResolver::ClearCache();
 }
@@ -30,7 +30,6 @@ TempDir::TempDir() : previous_(fs::current_path()) {
 TempDir::~TempDir() {
     std::error_code ignored;
     fs::current_path(previous_, ignored);
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(path_, ignored);
     PathResolver::ClearCache();
 }
@@ -39,10 +38,6 @@ void TempDir::Write(const std::string& relative, const std::string& contents) co
     const fs::path file = fs::path(path_) / relative;
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << contents;
-}
-
-std::string TempDir::Read(const std::string& relative) const {
-    return ReadFile(path_ + "/" + relative);
 }
 
 void TempDir::CopyFrom(const std::string& folder) const {

@@ -17,7 +17,7 @@ public:
     const std::string& path() const { return path_; }
     // Writes a file (creating its folders) relative to the folder; bytes as given.
     void Write(const std::string& relative, const std::string& contents) const;
-    std::string Read(const std::string& relative) const;
+    std::string Read(const std::string& relative) const { return ReadFile(path_ + "/" + relative); }
     // Copies everything in `folder` (for example the generated game directory) in here.
     void CopyFrom(const std::string& folder) const;
     // Every `from` in the file becomes `to`; with `from` empty the whole file becomes `to`,

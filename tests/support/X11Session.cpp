@@ -11,12 +11,6 @@
 
 namespace {
 
-// A window can vanish between finding it and asking about it (a game ending, an error box
-// being dismissed); Xlib's default handler would end the whole test for that.
-int IgnoreXError(Display*, XErrorEvent*) {
-    return 0;
-}
-
 // What a shell command prints. A failed xdotool shows up as the game not reacting, which
 // the test then reports.
 std::string Shell(const std::string& command) {
@@ -36,7 +30,9 @@ X11Session::X11Session() : display_(XOpenDisplay(nullptr)) {
     if (!display_) {
         throw std::runtime_error("needs an X display");
     }
-    XSetErrorHandler(IgnoreXError);
+    // A window can vanish between finding it and asking about it (a game ending, an error
+    // box being dismissed); Xlib's default handler would end the whole test for that.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
 }
 
 X11Session::~X11Session() {
@@ -80,11 +76,9 @@ double X11Session::Brightness(unsigned long window, int x, int y, int width, int
         return -1.0;
     }
     double total = 0.0;
-    for (int row = 0; row < height; ++row) {
-        for (int column = 0; column < width; ++column) {
-            const unsigned long pixel = XGetPixel(image, column, row);
-            total += double((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff);
-        }
+    for (int i = 0; i < width * height; ++i) {
+        const unsigned long pixel = XGetPixel(image, i % width, i / width);
+        total += double((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff);
     }
     XDestroyImage(image);
     return total / (3.0 * width * height);

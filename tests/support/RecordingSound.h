@@ -5,15 +5,13 @@
 #include <string>
 #include <vector>
 
-// A sound subsystem that plays nothing and remembers what it was asked to play.
+// A sound subsystem that is never started: it plays nothing and remembers what it was
+// asked to play.
 class RecordingSound : public SoundSystem {
 public:
     std::vector<std::string> samples;
     std::vector<std::string> music;
 
-    void Init(std::string) override {}
-    void Shutdown() override {}
-    void Update() override {}
     void PlaySample(std::string path) override { samples.push_back(path); }
     void PlayMusic(std::string path) override { music.push_back(path); }
 };

@@ -14,8 +14,6 @@ public:
                             [this](uint64_t microseconds) { slept += microseconds; });
     }
     ~ScopedClock() { Clock::Restore(); }
-    ScopedClock(const ScopedClock&) = delete;
-    ScopedClock& operator=(const ScopedClock&) = delete;
 
     uint32_t now;
     uint64_t slept = 0; // microseconds

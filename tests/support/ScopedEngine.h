@@ -19,8 +19,6 @@ public:
         delete gKernel; // destroys and clears the subsystems it finds in the globals
         gKernel = nullptr;
     }
-    ScopedEngine(const ScopedEngine&) = delete;
-    ScopedEngine& operator=(const ScopedEngine&) = delete;
 
     RecordingVideo* video;
     RecordingSound* sound;

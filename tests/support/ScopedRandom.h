@@ -26,8 +26,6 @@ public:
             [this](uint32_t seed) { seeds.push_back(seed); });
     }
     ~ScopedRandom() { Random::Restore(); }
-    ScopedRandom(const ScopedRandom&) = delete;
-    ScopedRandom& operator=(const ScopedRandom&) = delete;
 
     std::deque<int> values;
     std::vector<uint32_t> seeds;

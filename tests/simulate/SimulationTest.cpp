@@ -6,40 +6,31 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // The shipped fighters, loaded by the game's own loader from a copy of the game folder
-// (loading appends to the folder's run log).
-std::vector<Fighter> ShippedFighters() {
-    TempDir dir;
-    dir.CopyFrom(VORNAK_GAME_DIR);
-    std::vector<Fighter> fighters;
-    for (int n = 1; n <= GameFiles::kFighterCount; ++n) {
-        fighters.emplace_back();
-        fighters.back().Init(GameFiles::FighterFile(n));
-    }
-    return fighters;
-}
-
-} // namespace
-
+// (loading appends to the folder's run log). The rules' sounds play nothing.
 class SimulationTest : public ::testing::Test {
 protected:
-    SimulationTest() { gSound = &silence; }
+    SimulationTest() {
+        gSound = &silence;
+        TempDir dir;
+        dir.CopyFrom(VORNAK_GAME_DIR);
+        fighters.resize(GameFiles::kFighterCount);
+        for (int n = 1; n <= GameFiles::kFighterCount; ++n) {
+            fighters[n - 1].Init(GameFiles::FighterFile(n));
+        }
+    }
     ~SimulationTest() override { gSound = nullptr; }
 
     SimulationReport Simulate(int64_t battles, uint64_t seed, int32_t jobs, int32_t turns = 500) {
         SimulationReport report;
         report.options = {battles, seed, jobs, turns};
         report.totals = Simulation::Run(fighters, report.options);
-        for (const Fighter& fighter : fighters) {
-            report.fighters.push_back({"f", fighter.name, fighter.team});
-        }
+        report.fighters.resize(fighters.size()); // the JSON lists each fighter's figures
         return report;
     }
 
-    SoundSystem silence; // never started: the rules' sounds play nothing
-    std::vector<Fighter> fighters = ShippedFighters();
+    SoundSystem silence; // never started
+    std::vector<Fighter> fighters;
 };
 
 // Every death is someone's kill and every hit point the player's side takes away is one
@@ -86,20 +77,16 @@ TEST(SimulationFigures, WilsonIntervalOnWorkedExamples) {
 TEST(SimulationFigures, JsonAndCsvCarryEveryFieldOnAWorkedExample) {
     SimulationReport report;
     report.options = {4, 9, 2, 30};
-    report.totals.battles = 4;
-    report.totals.team1Wins = 1;
-    report.totals.othersWins = 2;
-    report.totals.draws = 1;
-    report.totals.battlesByTurns = {{10, 2}, {20, 1}, {60, 1}}; // median of the middle two
-    report.totals.fighters = {{2, 30, 10, 3}, {1, 10, 30, 1}};
+    // Four battles: one won, two lost, one drawn; the median is of the middle two.
+    report.totals = {4, 1, 2, 1, {{10, 2}, {20, 1}, {60, 1}}, {{2, 30, 10, 3}, {1, 10, 30, 1}}};
     report.fighters = {{"NPCs/fighter1.cfg", "Ann, \"the Bold\"", 1}, {"NPCs/f2.cfg", "Bo", 3}};
     report.othersTeam = 3;
     const std::string json = report.Json();
-    for (const std::string& piece :
-         {std::string("\"battles\": 4,\n  \"seed\": 9,\n  \"turn_limit\": 30,\n  \"draws\": 1,"),
-          std::string("{\"team\": 3, \"wins\": 2, \"win_rate\": 0.5000, \"win_rate_low\": 0.1500"),
-          std::string("\"turns\": {\"mean\": 25.00, \"median\": 15.0}"),
-          std::string("\"name\": \"Ann, \\\"the Bold\\\"\", \"team\": 1, \"kills\": 0.5000,")}) {
+    for (const char* piece :
+         {"\"battles\": 4,\n  \"seed\": 9,\n  \"turn_limit\": 30,\n  \"draws\": 1,",
+          "{\"team\": 3, \"wins\": 2, \"win_rate\": 0.5000, \"win_rate_low\": 0.1500",
+          "\"turns\": {\"mean\": 25.00, \"median\": 15.0}",
+          "\"name\": \"Ann, \\\"the Bold\\\"\", \"team\": 1, \"kills\": 0.5000,"}) {
         EXPECT_NE(json.find(piece), std::string::npos) << piece << "\n" << json;
     }
     EXPECT_EQ(report.Csv(), "file,name,team,kills,damage_dealt,damage_taken,survival_rate\n"

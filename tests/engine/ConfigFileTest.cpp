@@ -10,29 +10,25 @@
 // One character is dropped on each side of the first '=', whatever it is, and nothing
 // else is trimmed. A value of "0123456789-." only is a number (atof's longest prefix).
 TEST(ConfigFile, KeysAndValuesSitExactlyOneCharacterFromTheEquals) {
-    // "[key] number", or "[key] 'text'" for a text, which reads as the number 0.
+    // "[key] kind number 'text'" for each setting the line gives.
     const auto only = [](const std::string& line) {
         SettingsTable table;
         ConfigFile::Parse(table, line);
         std::ostringstream out;
         for (const auto& [key, setting] : table) {
-            out << "[" << key << "] ";
-            if (setting.kind == 0 && setting.number == 0.0f) {
-                out << "'" << setting.text << "'";
-            } else if (setting.kind == 1 && setting.text.empty()) {
-                out << setting.number;
-            }
+            out << "[" << key << "] " << setting.kind << " " << setting.number << " '"
+                << setting.text << "'";
         }
         return out.str();
     };
-    for (auto [line, read] : {std::pair{"h_res = 800", "[h_res] 800"},
-                              {"name = Bob the Bold", "[name] 'Bob the Bold'"},
-                              {"bpp=32", "[bp] 2"},
-                              {"bpp  = 32", "[bpp ] 32"},
-                              {"bpp =  32", "[bpp] ' 32'"},
-                              {"a = 1.2.3", "[a] 1.2"},
-                              {"e = -2.7", "[e] -2.7"},
-                              {"f = +4", "[f] '+4'"}}) {
+    for (auto [line, read] : {std::pair{"h_res = 800", "[h_res] 1 800 ''"},
+                              {"name = Bob the Bold", "[name] 0 0 'Bob the Bold'"},
+                              {"bpp=32", "[bp] 1 2 ''"},
+                              {"bpp  = 32", "[bpp ] 1 32 ''"},
+                              {"bpp =  32", "[bpp] 0 0 ' 32'"},
+                              {"a = 1.2.3", "[a] 1 1.2 ''"},
+                              {"e = -2.7", "[e] 1 -2.7 ''"},
+                              {"f = +4", "[f] 0 0 '+4'"}}) {
         EXPECT_EQ(only(line), read);
     }
     // Lines without '=' are skipped, the first of a repeated key wins, and a carriage

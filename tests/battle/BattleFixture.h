@@ -33,13 +33,13 @@ protected:
         return engine.video->frames > before;
     }
 
-    // Draws of one cell of the tile sheet, in order.
-    std::vector<RecordingVideo::Draw> CellDraws(float sourceX, float sourceY) const {
-        std::vector<RecordingVideo::Draw> found;
+    // Where one cell of the tile sheet was drawn, in order.
+    using Places = std::vector<std::pair<int32_t, int32_t>>;
+    Places CellDraws(float sourceX, float sourceY) const {
+        Places found;
         for (const auto& draw : engine.video->draws) {
-            if (draw.region && draw.texture == kTilesId && draw.sourceX == sourceX &&
-                draw.sourceY == sourceY) {
-                found.push_back(draw);
+            if (draw.texture == kTilesId && draw.sourceX == sourceX && draw.sourceY == sourceY) {
+                found.emplace_back(draw.x, draw.y);
             }
         }
         return found;

@@ -1,4 +1,5 @@
 #include "battle/PhaseTable.h"
+#include "engine/Kernel.h"
 #include "tests/battle/BattleFixture.h"
 
 namespace {
@@ -31,12 +32,10 @@ TEST_F(BattleLoop, NothingHappensUntilEighteenMillisecondsHavePassed) {
     EXPECT_EQ(13000u, clock.slept) << "sleeps until the step is due instead of spinning";
     clock.now = 1017;
     EXPECT_FALSE(UpdateNow());
-    EXPECT_TRUE(random.seeds.empty());
     clock.now = 1018;
     EXPECT_TRUE(UpdateNow());
     EXPECT_EQ(std::vector<uint32_t>{1018u}, random.seeds);
     EXPECT_EQ(1, battle.phase);
-    EXPECT_EQ(1018u, battle.lastTick);
 
     battle.lastTick = 0xFFFFFFF0u;
     clock.now = 1;
@@ -61,10 +60,9 @@ TEST_F(BattleLoop, TheFirstIdleActingFighterIsAskedAndThePhaseWaits) {
     ASSERT_EQ(battle.decisionQueue, std::deque<Fighter*>{&ann});
     EXPECT_FALSE(UpdateNow()) << "the asking step renewed the pacing";
     clock.now += 18;
-    for (int call = 0; call < 3; ++call) {
-        EXPECT_TRUE(UpdateNow());
-        EXPECT_TRUE(battle.awaitingOrder) << "no command chosen yet";
-    }
+    EXPECT_TRUE(UpdateNow());
+    EXPECT_TRUE(UpdateNow()) << "a waiting frame does not renew the pacing";
+    EXPECT_TRUE(battle.awaitingOrder) << "no command chosen yet";
     battle.interface->command = 2; // Hold
     ASSERT_TRUE(UpdateNow());
     EXPECT_EQ(OrderCode::Hold, ann.order);
@@ -89,24 +87,88 @@ TEST_F(BattleLoop, MarkersHoldThePhasesUntilTheyArrive) {
                        Missile{100.0f, 100.0f, 100.0f, 119.5f, 0.0f, 2.0f},
                        Missile{-3.0f, 10.9f, -10.0f, 11.0f, -0.5f, 0.5f}};
     ASSERT_TRUE(Frame());
-    for (int frame = 1; frame <= 6; ++frame) {
-        SCOPED_TRACE(frame);
-        if (frame > 1) {
-            ASSERT_TRUE(UpdateNow());
-        }
-        using Places = std::vector<std::pair<int32_t, int32_t>>;
-        Places drawnAt;
-        for (const auto& draw : CellDraws(64.0f, 240.0f)) {
-            drawnAt.emplace_back(draw.x, draw.y);
-        }
-        const Places expected =
-            frame == 1 ? Places{{50, 52}, {100, 102}, {-3, 11}} : Places{{100, 100 + 2 * frame}};
-        EXPECT_EQ(drawnAt, expected);
+    EXPECT_EQ(CellDraws(64.0f, 240.0f), (Places{{50, 52}, {100, 102}, {-3, 11}}));
+    for (int frame = 2; frame <= 6; ++frame) {
+        ASSERT_TRUE(UpdateNow());
+        EXPECT_EQ(CellDraws(64.0f, 240.0f), (Places{{100, 100 + 2 * frame}})) << frame;
         EXPECT_EQ(1, battle.phase);
     }
     EXPECT_TRUE(battle.missiles.empty()) << "at 112 the last is 7.5 short of its point";
     ASSERT_TRUE(UpdateNow());
     EXPECT_EQ(2, battle.phase);
+}
+
+// Ann's shot kills the last enemy in the phase in which Bo looses an arrow: the battle is
+// over at once. Bo's marker is dropped, Cy (idle, acting in phase 12) is never asked, and
+// the field rests under the banner with only Again and Quit, drawn again only when the
+// pointer moves or the window is uncovered. Keys do nothing while nobody waits; at the
+// end only Q (and R) do.
+TEST_F(BattleLoop, TheLastEnemyFallingEndsTheBattleWhichThenRests) {
+    for (int32_t id = 1; id <= 8; ++id) { // buttons 1 to 8 (Again) in a row at (20 x id, 400)
+        battle.interface->elements.push_back({id, 1, 0, 0, 20 * id, 400, 10, 10});
+    }
+    const auto buttonsDrawn = [this] {
+        std::vector<int32_t> ids;
+        for (const auto& draw : engine.video->draws) {
+            if (draw.texture == battle.interface->sheet.id) {
+                ids.push_back(draw.x / 20);
+            }
+        }
+        return ids;
+    };
+    Fighter& bo = Add("Bo", 40, 40, 1);
+    Fighter& ann = Add("Ann", 40, 80, 1);
+    Add("Cy", 40, 120, 1, 1);
+    Fighter& foe = Add("Foe", 200, 80);
+    foe.order = OrderCode::Hold;
+    foe.hitPoints = 4;
+    for (Fighter* archer : {&bo, &ann}) {
+        Arm(*archer, foe, OrderCode::MissileRepeat, 24);
+        archer->missileSkill = 12;
+    }
+    bo.countdown = 2;
+    ann.countdown = 1;
+    random.values = {0, 0, 3}; // two ones hit, for 4
+    battle.interface->Update();
+    EXPECT_EQ(buttonsDrawn(), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7}));
+
+    engine.input->keysPressed = {'2', 'q'};
+    ASSERT_TRUE(Frame());
+    EXPECT_EQ(battle.outcome, BattleOutcome::Victory);
+    EXPECT_EQ(battle.messages.back(), "Victory! The last enemy has fallen.");
+    EXPECT_TRUE(battle.missiles.empty());
+    EXPECT_EQ(battle.interface->command, 0);
+
+    engine.input->keysPressed = {'q', '1', InputSystem::kEscape};
+    Frame();
+    engine.input->keysPressed.clear();
+    EXPECT_EQ(battle.interface->command, MainInterface::kQuitId);
+    EXPECT_TRUE(gKernel->quit);
+    for (int frame = 0; frame < 30; ++frame) {
+        EXPECT_FALSE(Frame());
+    }
+    EXPECT_EQ(battle.phase, 2);
+    EXPECT_FALSE(battle.awaitingOrder);
+    EXPECT_EQ(battle.messages.size(), 4u) << "the shot's three lines and one closing line";
+
+    engine.input->mouseX = 165; // onto Again
+    engine.input->mouseY = 405;
+    ASSERT_TRUE(UpdateNow());
+    EXPECT_EQ(buttonsDrawn(), (std::vector<int32_t>{7, 8}));
+    EXPECT_EQ(CellDraws(0.0f, 64.0f).size(), 1u) << "the banner";
+    engine.input->exposed = true;
+    EXPECT_TRUE(UpdateNow());
+}
+
+// Nothing changes while markers fly, yet the outcome is judged again when one lands; with
+// both sides gone at once the player has lost. Team 1 fights every other team.
+TEST_F(BattleLoop, BothSidesGoneWhenAMarkerLandsIsADefeat) {
+    Add("Ally", 100, 100, 1).dead = true;
+    Add("Foe", 100, 100).dead = true;
+    Add("Stray", 200, 200, 3, 0);
+    battle.missiles = {Missile{50.0f, 50.0f, 50.0f, 54.0f, 0.0f, 2.0f}};
+    ASSERT_TRUE(Frame());
+    EXPECT_EQ(battle.messages, std::deque<std::string>{"Defeat! Your last fighter has fallen."});
 }
 
 } // namespace

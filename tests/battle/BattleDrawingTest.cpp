@@ -44,8 +44,7 @@ TEST_F(BattleDrawing, OneFrameOfTheBattle) {
     cid.dead = ogre.dead = true;
     cid.hitPoints = ogre.hitPoints = empty.hitPoints = empty.maxHitPoints = 0;
     empty.countdownStart = 0;
-    battle.decisionQueue.push_back(&cid);
-    battle.awaitingOrder = true;
+    Ask(cid);
     for (int n = 1; n <= 8; ++n) {
         AddMessage(battle, "line " + std::to_string(n));
     }

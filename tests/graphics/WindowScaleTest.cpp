@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 TEST(WindowScale, ZeroPicksTheLargestScaleThatLeavesRoomOnTheDesktop) {
-    const struct {
-        int32_t desktopWidth, desktopHeight, gameWidth, gameHeight, scale;
-    } cases[] = {
+    // Desktop width and height, game width and height, the scale chosen.
+    const int32_t cases[][5] = {
         {1920, 1080, 640, 480, 2},
         {3840, 2160, 640, 480, 4},
         {1280, 1024, 640, 480, 1},
@@ -15,9 +14,7 @@ TEST(WindowScale, ZeroPicksTheLargestScaleThatLeavesRoomOnTheDesktop) {
         {1920, 1080, 0, 480, 1}, // a side of 0 is SDL's to choose, not scaled
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(c.scale,
-                  WindowScale::Fit(c.desktopWidth, c.desktopHeight, c.gameWidth, c.gameHeight))
-            << c.desktopWidth << " x " << c.desktopHeight;
+        EXPECT_EQ(c[4], WindowScale::Fit(c[0], c[1], c[2], c[3])) << c[0] << " x " << c[1];
     }
 }
 

@@ -14,24 +14,16 @@
 
 namespace {
 
-void Append(std::string& out, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        out += static_cast<char>(value >> (8 * i) & 0xff);
-    }
+// A 32-bit little-endian field.
+std::string Field(uint32_t value) {
+    return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
 }
 
 // A mono 16-bit PCM WAV file at 22050 Hz holding silence.
 std::string Wave(int milliseconds) {
     const uint32_t bytes = 22050 * milliseconds / 1000 * 2;
-    std::string out = "RIFF";
-    Append(out, 36 + bytes);
-    out += "WAVEfmt ";
-    for (uint32_t field : {16u, 1u | 1u << 16, 22050u, 44100u, 2u | 16u << 16}) {
-        Append(out, field);
-    }
-    out += "data";
-    Append(out, bytes);
-    return out + std::string(bytes, '\0');
+    return "RIFF" + Field(36 + bytes) + "WAVEfmt " + Field(16) + Field(1 | 1 << 16) + Field(22050) +
+           Field(44100) + Field(2 | 16 << 16) + "data" + Field(bytes) + std::string(bytes, '\0');
 }
 
 bool DeviceOpen() {

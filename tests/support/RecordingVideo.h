@@ -22,7 +22,6 @@ public:
     int frames = 0;
 
     void Init(std::string) override {}
-    void SetupOpenGL() override {}
     Texture LoadTGA(std::string path) override {
         loaded.push_back(path);
         return Texture{static_cast<uint32_t>(loaded.size()), 256.0f, 256.0f};
@@ -30,8 +29,8 @@ public:
     // A whole texture is recorded as the region that covers all of it.
     void DrawSprite(const Texture& texture, int32_t x, int32_t y, float red, float green,
                     float blue, float alpha) override {
-        draws.push_back(
-            {false, texture.id, 0, 0, texture.width, texture.height, x, y, red, green, blue, alpha});
+        draws.push_back({false, texture.id, 0, 0, texture.width, texture.height, x, y, red, green,
+                         blue, alpha});
     }
     void DrawSpriteRegion(const Texture& texture, float sourceX, float sourceY, float sourceWidth,
                           float sourceHeight, int32_t x, int32_t y, float red, float green,

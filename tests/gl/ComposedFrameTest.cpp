@@ -1,6 +1,5 @@
 #include "battle/BattleState.h"
 #include "engine/InputSystem.h"
-#include "engine/Kernel.h"
 #include "graphics/VideoSystem.h"
 #include "platform/PathResolver.h"
 #include "rules/CombatLog.h"

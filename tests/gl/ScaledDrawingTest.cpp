@@ -60,9 +60,8 @@ TEST(ScaledDrawing, EachGamePixelBecomesAnExactBlock) {
     }
     dir.Write("speckled.tga", TgaBytes{2, 24, 32, 32, "", 0, 0, pixels}.Build());
     const std::vector<uint32_t> one = DrawnWindow(1, false);
-    ASSERT_EQ(one, DrawnWindow(1, true));
     ASSERT_NE(0u, one[kWidth - 1]) << "the picture over the corner is not drawn";
-    for (auto [scale, swaps] : {std::pair{2, false}, {2, true}, {3, false}}) {
+    for (auto [scale, swaps] : {std::pair{1, true}, {2, false}, {2, true}, {3, false}}) {
         const std::vector<uint32_t> scaled = DrawnWindow(scale, swaps);
         int wrong = 0;
         for (int y = 0; y < kHeight * scale; ++y) {

@@ -1,5 +1,6 @@
 #include "tests/gl/ShownWindow.h"
 
+#include "engine/ConfigFile.h"
 #include "engine/Kernel.h"
 #include "graphics/VideoSystem.h"
 
@@ -8,16 +9,13 @@
 #include <X11/Xutil.h>
 
 #include <cstddef>
+#include <string>
 
 void StartVideo(VideoSystem* video, int width, int height, int scale) {
     gKernel = new Kernel;
-    for (auto [key, value] : {std::pair{"h_res", width},
-                              {"v_res", height},
-                              {"bpp", 32},
-                              {"use_opengl", 1},
-                              {"scale", scale}}) {
-        gKernel->settings[key] = Setting{1, static_cast<float>(value), ""};
-    }
+    ConfigFile::Parse(gKernel->settings,
+                      "h_res = " + std::to_string(width) + "\nv_res = " + std::to_string(height) +
+                          "\nbpp = 32\nuse_opengl = 1\nscale = " + std::to_string(scale));
     gVideo = video;
     gVideo->Init("Data\\engine.cfg");
 }

@@ -7,13 +7,13 @@
 
 namespace {
 
-// The fine clock in microseconds, moved by hand; a sleep takes what it asks plus `late`.
+// The fine clock in microseconds, moved by hand; a sleep wakes 2 ms late.
 struct FakeTime {
     FakeTime() {
         Clock::OverrideFine([this] { return now; },
                             [this](uint64_t microseconds) {
                                 slept = microseconds;
-                                now += microseconds + late;
+                                now += microseconds + 2000;
                             });
     }
     ~FakeTime() { Clock::Restore(); }
@@ -24,14 +24,13 @@ struct FakeTime {
         pacer.AfterSwap();
         return slept;
     }
-    uint64_t now = 5000000, late = 0, slept = 0;
+    uint64_t now = 5000000, slept = 0;
 };
 
-// A swap that did not wait is followed by the rest of the period. Every sleep wakes 2 ms
-// late: the next frame makes it good, so the rate holds.
+// A swap that did not wait is followed by the rest of the period; a late wake-up is made
+// good by the next frame, so the rate holds.
 TEST(FramePacer, FramesKeepTheDisplaysRate) {
     FakeTime time;
-    time.late = 2000;
     FramePacer pacer(0.0); // the display's rate unknown: 60 Hz
     const std::pair<uint64_t, uint64_t> frames[] = {
         {500, 0},      // the first frame has nothing to be paced against

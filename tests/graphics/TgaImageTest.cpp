@@ -45,8 +45,6 @@ TEST(TgaImage, EveryTypeAndDepthDecodes) {
         TgaImage image;
         std::string failure;
         ASSERT_TRUE(TgaImage::Decode(bytes, image, failure)) << failure;
-        EXPECT_EQ(bytes[12], image.width); // every side here is below 256
-        EXPECT_EQ(bytes[14], image.height);
         EXPECT_EQ(c.alphaOnly, image.alphaOnly);
         EXPECT_EQ(c.texels, Bytes(image.pixels.get(), image.pixels.get() + image.BufferSize()));
     }

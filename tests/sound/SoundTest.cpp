@@ -39,11 +39,8 @@ protected:
         dir.Write("Sounds/sword_hit.wav", Wave(4000)); // outlasts a slow test run
         dir.Write("Sounds/Arrow_Hit.WAV", Wave(1500));
         // Silent MPEG-1 layer III frames (128 kbit/s, 44.1 kHz), about 26 ms each.
-        std::string mp3;
-        for (int i = 0; i < 4; ++i) {
-            mp3 += std::string("\xff\xfb\x90\x04", 4) + std::string(413, '\0');
-        }
-        dir.Write("Music/Ashen Tide.mp3", mp3);
+        const std::string frame = std::string("\xff\xfb\x90\x04", 4) + std::string(413, '\0');
+        dir.Write("Music/Ashen Tide.mp3", frame + frame + frame + frame);
     }
     TempDir dir;
 };
@@ -55,9 +52,7 @@ protected:
 // than the file holds, refused before SDL would allocate it); an odd chunk is padded.
 // Samples take free channels, channel 0 included, until none is left.
 TEST_F(SoundTest, TheAudioLayerStartsLoadsAndPlays) {
-    std::string huge = Wave(50);
-    huge.replace(40, 4, "\xff\xff\xff\x7f");
-    dir.Write("huge.wav", huge);
+    dir.Write("huge.wav", Wave(50).replace(40, 4, Field(0x7fffffff)));
     dir.Write("noise.wav", "this is not a sound file at all");
     dir.Write("cut.wav", "RIFF....WAVEjunk");
     dir.Write("padded.wav", Wave(50) + "LIST" + std::string("\x03\0\0\0abc\0", 8));

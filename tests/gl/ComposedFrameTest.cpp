@@ -65,8 +65,7 @@ public:
     }
 
     bool swaps = false;
-    int frames = 0;
-    int firstWrong = -1; // the first frame that differs from the full redraw
+    int frames = 0, firstWrong = -1; // the first frame that differs from the full redraw
 };
 
 } // namespace

@@ -75,8 +75,12 @@ testing::AssertionResult Shows(int x, int y, const Rgb& expected) {
 
 // The file holds the bottom row first; on screen the picture's top row is on top, and
 // exactly its 32 x 16 pixels are covered. Cells of a sheet are counted from its top-left
-// corner, y downward. A window wider than X can keep is refused.
-TEST_F(SpriteDrawing, PicturesAppearUprightAndCellsAreCountedFromTheTop) {
+// corner, y downward. The draw colour multiplies the texels and alpha blends them over
+// what is there; magenta is see-through in a 24-bit picture whatever the colour and alpha
+// of the draw. One-byte pictures become black texels with the byte as alpha; their
+// three-pixel rows are uploaded without padding. A window wider than X can keep is
+// refused.
+TEST_F(SpriteDrawing, PicturesAppearUprightTintedBlendedAndMasked) {
     EXPECT_EQ(32.0f, sheet.width);
     gVideo->DrawSprite(sheet, 40, 30, 1, 1, 1, 1);
     Square(0, 1, 108, 8);
@@ -93,15 +97,6 @@ TEST_F(SpriteDrawing, PicturesAppearUprightAndCellsAreCountedFromTheTop) {
         EXPECT_TRUE(Shows(x, y, colour));
     }
 
-    gKernel->settings["h_res"].number = 65536;
-    EXPECT_THROW(VideoSystem().Init(""), GameError);
-}
-
-// The draw colour multiplies the texels and alpha blends them over what is there; magenta
-// is see-through in a 24-bit picture whatever the colour and alpha of the draw. One-byte
-// pictures become black texels with the byte as alpha; their three-pixel rows are
-// uploaded without padding.
-TEST_F(SpriteDrawing, ColourTintsAlphaBlendsAndMasks) {
     Square(3, 0, 10, 10, 1.0f, 0.5f, 0.0f);
     Square(0, 1, 30, 10);
     Square(3, 0, 30, 10, 1, 1, 1, 0.5f);
@@ -124,4 +119,7 @@ TEST_F(SpriteDrawing, ColourTintsAlphaBlendsAndMasks) {
         EXPECT_TRUE(Shows(x, 100, x == 1 ? kBlack : kWhite));
         EXPECT_TRUE(Shows(x, 101, x == 1 ? kWhite : kBlack));
     }
+
+    gKernel->settings["h_res"].number = 65536;
+    EXPECT_THROW(VideoSystem().Init(""), GameError);
 }

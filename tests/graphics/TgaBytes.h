@@ -7,10 +7,8 @@
 // Builds TGA files in memory for the tests: an 18-byte header, an optional ID field and
 // colour map, then the pixel bytes exactly as given (rows in file order).
 struct TgaBytes {
-    uint8_t type = 2;
-    uint8_t depth = 24;
-    uint16_t width = 1;
-    uint16_t height = 1;
+    uint8_t type = 2, depth = 24;
+    uint16_t width = 1, height = 1;
     std::string id;
     uint16_t mapLength = 0;
     uint8_t mapEntryBits = 0;

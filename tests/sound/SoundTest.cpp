@@ -27,9 +27,7 @@ std::string Wave(int milliseconds) {
 }
 
 bool DeviceOpen() {
-    int frequency = 0, channels = 0;
-    Uint16 format = 0;
-    return Mix_QuerySpec(&frequency, &format, &channels) != 0;
+    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; // SDL_mixer 1.2 skips null outputs
 }
 
 class SoundTest : public testing::Test {

@@ -63,4 +63,4 @@ if [ "$verbose" = -v ]; then
 fi
 echo "tests: $tests lines (tests/)"
 echo "code:  $code lines (${code_dirs[*]})"
-awk -v t="$tests" -v c="$code" 'BEGIN { printf "ratio: %.2f\n", c ? t / c : 0 }'
+awk -v t="$tests" -v c="$code" 'BEGIN { printf "ratio: %.3f\n", c ? t / c : 0 }'

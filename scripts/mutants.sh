@@ -146,8 +146,8 @@ build() {
 # with the script that gives it an X server of its own. A suite takes seconds; one
 # still running after a minute (a fault that stalls the battles) has failed, and is
 # killed: SDL turns a plain termination signal into a quit event that a stalled test
-# never reads. The gl
-# suites, the slowest, run only when every unit suite has passed: one failure is enough.
+# never reads. The gl suites, the slowest, run only when every unit suite has passed:
+# one failure is enough.
 suites="$scratch/suites"
 run_suites() {
     (cd "$scratch/build/tests" &&

@@ -14,14 +14,6 @@
 
 namespace {
 
-// A TGA picture of the given type, depth and size (with a palette of `mapLength` colours).
-std::string Picture(uint8_t type, uint8_t depth, uint16_t width, uint16_t height,
-                    uint16_t mapLength = 0) {
-    TgaBytes tga{type, depth, width, height, "", mapLength, uint8_t(mapLength ? 24 : 0), {}};
-    tga.pixels.assign(std::size_t{width} * height * (type == 2 ? depth / 8u : 1u), 0x40);
-    return tga.Build();
-}
-
 // The file of the copied game folder changed as TempDir::Edit changes it.
 struct Row {
     std::string name, file, from, to;
@@ -43,19 +35,19 @@ const Row kRows[] = {
     {"NoFontDescription", "data/kestfont.txt", TempDir::kGone, "", "Could not open "},
     {"NoLayout", "data/maininterface.txt", TempDir::kGone, "", ""},
 
-    {"TgaCutInHeader", kBackground, "", Picture(2, 32, 4, 4).substr(0, 11),
+    {"TgaCutInHeader", kBackground, "", TgaBytes::Blank(2, 32, 4, 4).substr(0, 11),
      "\tError reading file header\n"},
-    {"TgaCutInPixels", kBackground, "", Picture(2, 32, 64, 64).substr(0, 1018),
+    {"TgaCutInPixels", kBackground, "", TgaBytes::Blank(2, 32, 64, 64).substr(0, 1018),
      "\tError reading image data\n"},
-    {"TgaRunLengthEncoded", kBackground, "", Picture(10, 24, 4, 4),
+    {"TgaRunLengthEncoded", kBackground, "", TgaBytes::Blank(10, 24, 4, 4),
      kTgaCode + "uncompressed RGB & colour mapped images are currently supported\n"},
-    {"Tga16Bit", kBackground, "", Picture(2, 16, 4, 4),
+    {"Tga16Bit", kBackground, "", TgaBytes::Blank(2, 16, 4, 4),
      kTgaCode + "8, 24 & 32 bit images are supported\n"},
-    {"TgaHuge", kBackground, "", Picture(2, 32, 1, 1).replace(12, 4, "\xff\xff\xff\xff"),
+    {"TgaHuge", kBackground, "", TgaBytes::Blank(2, 32, 1, 1).replace(12, 4, "\xff\xff\xff\xff"),
      "\tNot enough memory to load image\n"},
-    {"TgaColourMappedWithPalette", kBackground, "", Picture(1, 8, 64, 64, 256), ""},
-    {"TgaWiderThanAnyTexture", kBackground, "", Picture(2, 32, 40000, 1), ""},
-    {"TgaZeroSized", kBackground, "", Picture(2, 32, 0, 0), ""},
+    {"TgaColourMappedWithPalette", kBackground, "", TgaBytes::Blank(1, 8, 64, 64, 256), ""},
+    {"TgaWiderThanAnyTexture", kBackground, "", TgaBytes::Blank(2, 32, 40000, 1), ""},
+    {"TgaZeroSized", kBackground, "", TgaBytes::Blank(2, 32, 0, 0), ""},
 
     // Every side 0 lets SDL take the screen's, and a missing depth the screen's.
     {"SettingsEmpty", kSettings, "", "", ""},

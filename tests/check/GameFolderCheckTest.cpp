@@ -19,12 +19,7 @@ struct Mistake {
     std::vector<std::string> findings;
 };
 
-// A 32-bit picture of the given TGA type and size, all transparent.
-std::string Picture(uint8_t type, uint16_t width, uint16_t height) {
-    TgaBytes tga{type, 32, width, height, "", 0, 0, {}};
-    tga.pixels.resize(width * height * 4u);
-    return tga.Build();
-}
+using Tga = TgaBytes;
 
 const char kFighter1[] = "NPCs/fighter1.cfg";
 const char kFighter2[] = "NPCs/fighter2.cfg";
@@ -51,10 +46,10 @@ const Mistake kMistakes[] = {
     {"data/engine.cfg", "scale = 0", "scale = 9", {":6: error:|stops at start with \"Bad scale"}},
     {"data/maininterface.txt", "7 1 0 288 182 96 170 24", "", {": warning:|no button with id 7"}},
     {"data/kestfont.txt", "", "images\\kestfont.tga\n2 4 x", {":2: error:|description stops"}},
-    {"images/vntiles.tga", "", Picture(2, 16, 16), {": error:|the ground, fighters, bars"}},
-    {"images/kestfont.tga", "", Picture(2, 12, 100), {": error:|too small: the game draws the g"}},
-    {"images/interface.tga", "", Picture(3, 300, 300), {": error:|from it up to 340 x 384"}},
-    {"images/background.tga", "", Picture(10, 1, 1), {": error:|\"Unsupported TGA format."}},
+    {"images/vntiles.tga", "", Tga::Blank(2, 32, 16, 16), {": error:|the ground, fighters, bars"}},
+    {"images/kestfont.tga", "", Tga::Blank(2, 32, 12, 100), {": error:|too small: the game draws"}},
+    {"images/interface.tga", "", Tga::Blank(3, 32, 300, 300), {": error:|from it up to 340 x 384"}},
+    {"images/background.tga", "", Tga::Blank(10, 32, 1, 1), {": error:|\"Unsupported TGA format."}},
     {"Sounds/sword_hit.wav", "", "not a sound", {": warning:|the sound layer cannot play it"}},
     {"Music/Ashen Tide.mp3", TempDir::kGone, "", {": warning:|the game goes on without music"}},
     // What the game reads as intended is fine: Windows line ends, tabs it drops, settings

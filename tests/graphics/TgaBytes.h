@@ -23,4 +23,13 @@ struct TgaBytes {
                std::string(mapLength * (mapEntryBits / 8u), '\xff') +
                std::string(pixels.begin(), pixels.end());
     }
+
+    // A whole picture of the given type, depth and size with every pixel byte zero (a
+    // palette of `mapLength` 24-bit colours before them when asked).
+    static std::string Blank(uint8_t type, uint8_t depth, uint16_t width, uint16_t height,
+                             uint16_t mapLength = 0) {
+        TgaBytes tga{type, depth, width, height, "", mapLength, uint8_t(mapLength ? 24 : 0), {}};
+        tga.pixels.resize(std::size_t{width} * height * (depth / 8u));
+        return tga.Build();
+    }
 };

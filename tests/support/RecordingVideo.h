@@ -10,7 +10,6 @@
 class RecordingVideo : public VideoSystem {
 public:
     struct Draw {
-        bool region = false; // DrawSpriteRegion, else DrawSprite
         uint32_t texture = 0;
         float sourceX = 0, sourceY = 0, sourceWidth = 0, sourceHeight = 0;
         int32_t x = 0, y = 0;
@@ -29,14 +28,14 @@ public:
     // A whole texture is recorded as the region that covers all of it.
     void DrawSprite(const Texture& texture, int32_t x, int32_t y, float red, float green,
                     float blue, float alpha) override {
-        draws.push_back({false, texture.id, 0, 0, texture.width, texture.height, x, y, red, green,
-                         blue, alpha});
+        draws.push_back(
+            {texture.id, 0, 0, texture.width, texture.height, x, y, red, green, blue, alpha});
     }
     void DrawSpriteRegion(const Texture& texture, float sourceX, float sourceY, float sourceWidth,
                           float sourceHeight, int32_t x, int32_t y, float red, float green,
                           float blue, float alpha) override {
-        draws.push_back({true, texture.id, sourceX, sourceY, sourceWidth, sourceHeight, x, y, red,
-                         green, blue, alpha});
+        draws.push_back({texture.id, sourceX, sourceY, sourceWidth, sourceHeight, x, y, red, green,
+                         blue, alpha});
     }
     void ClearFrame() override {}
     void EndFrame() override { ++frames; }

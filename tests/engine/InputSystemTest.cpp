@@ -46,14 +46,21 @@ TEST(InputSystem, MouseStateAndKeyPressesFromEventsOnceAFrame) {
     frame({Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP),
+           Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_WHEELUP),
+           Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP),
+           Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELDOWN),
+           Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT)});
     EXPECT_TRUE(input.leftButton);
     EXPECT_FALSE(input.rightButton);
     EXPECT_TRUE(input.keysPressed.empty());
+    EXPECT_EQ(input.wheel, 2) << "three steps up, one down; releases do not count";
     frame({Event(SDL_KEYDOWN, SDLK_ESCAPE), Event(SDL_KEYDOWN, SDLK_3),
            Event(SDL_KEYDOWN, SDLK_KP5), Event(SDL_KEYDOWN, SDLK_r),
            Event(SDL_KEYDOWN, SDLK_LSHIFT), Event(SDL_KEYDOWN, SDLK_F1)});
-    EXPECT_EQ(input.keysPressed, (std::vector<int32_t>{InputSystem::kEscape, '3', '5', 'r'}));
+    EXPECT_EQ(input.keysPressed,
+              (std::vector<int32_t>{InputSystem::kEscape, '3', '5', 'r', InputSystem::kF1}));
+    EXPECT_EQ(input.wheel, 0) << "counted afresh each frame";
 
     frame({Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT), Event(SDL_MOUSEMOTION, 41, 61),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT)});
@@ -62,4 +69,17 @@ TEST(InputSystem, MouseStateAndKeyPressesFromEventsOnceAFrame) {
     EXPECT_EQ(input.mouseX, 20);
     EXPECT_EQ(input.mouseY, 30);
     SDL_Quit();
+}
+
+TEST(InputSystem, NamedKeysAndShiftedOnes) {
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_TAB, KMOD_NONE), InputSystem::kTab);
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_TAB, KMOD_LSHIFT), InputSystem::kBackTab);
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_SLASH, KMOD_RSHIFT), '?');
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_KP_ENTER, KMOD_NONE), InputSystem::kEnter);
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_RETURN, KMOD_NONE), InputSystem::kEnter);
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_F11, KMOD_NONE), InputSystem::kF1 + 10);
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_PAGEDOWN, KMOD_NONE), InputSystem::kPageDown);
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_LEFT, KMOD_NONE), InputSystem::kLeft);
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_MINUS, KMOD_NONE), '-');
+    EXPECT_EQ(InputSystem::KeyCode(SDLK_RCTRL, KMOD_NONE), -1);
 }

@@ -97,6 +97,7 @@ void BattleState::Restart() {
     fighters.clear();
     LoadFighters();
     messages.clear();
+    history.clear();
     StartBattle();
 }
 
@@ -114,6 +115,7 @@ void BattleState::StartBattle() {
     decisionQueue.clear();
     lastTick = Clock::Ticks();
     phase = 1;
+    turn = 0;
     buttonHeld = false;
     missiles.clear();
     missiles.shrink_to_fit();
@@ -339,6 +341,9 @@ void BattleState::StepPhase() {
     if (!decisionQueue.empty()) {
         awaitingOrder = true; // the phase runs once this fighter has its order
         return;
+    }
+    if (phase == 1) {
+        ++turn;
     }
     DispatchPhase(*this, phase);
     phase = phase % 12 + 1;

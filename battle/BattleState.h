@@ -36,11 +36,13 @@ public:
     Texture background;
     uint32_t lastTick = 0;              // time of the last phase step
     int32_t phase = 1;                  // 1 to 12
+    int32_t turn = 0;                   // turns begun: counted as each turn's first phase runs
     std::deque<Fighter*> decisionQueue; // never more than one fighter
     bool buttonHeld = false;
     bool awaitingOrder = false;
     std::vector<std::unique_ptr<Fighter>> fighters;
     std::deque<std::string> messages; // oldest first, at most 7
+    std::vector<std::string> history; // every line of this battle, oldest first
     std::vector<Missile> missiles;
     BattleOutcome outcome = BattleOutcome::Undecided;
     // Told of every hit that lands: who struck, who was hit, the hit points it lost and

@@ -39,3 +39,12 @@ void Random::Restore() {
     NextSource() = nullptr;
     SeedSink() = nullptr;
 }
+
+Random::Scoped::Scoped(std::function<int()> next, std::function<void(uint32_t)> seed)
+    : previousNext_(std::move(NextSource())), previousSeed_(std::move(SeedSink())) {
+    Override(std::move(next), std::move(seed));
+}
+
+Random::Scoped::~Scoped() {
+    Override(std::move(previousNext_), std::move(previousSeed_));
+}

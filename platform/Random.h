@@ -12,4 +12,18 @@ public:
 
     static void Override(std::function<int()> next, std::function<void(uint32_t)> seed = {});
     static void Restore();
+
+    // An override for as long as it lives; the thread's previous one (or none) comes back
+    // at its end, so overrides nest.
+    class Scoped {
+    public:
+        explicit Scoped(std::function<int()> next, std::function<void(uint32_t)> seed = {});
+        ~Scoped();
+        Scoped(const Scoped&) = delete;
+        Scoped& operator=(const Scoped&) = delete;
+
+    private:
+        std::function<int()> previousNext_;
+        std::function<void(uint32_t)> previousSeed_;
+    };
 };

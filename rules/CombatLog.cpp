@@ -11,6 +11,7 @@ constexpr int32_t kLineHeight = 15;
 } // namespace
 
 void AddMessage(BattleState& battle, std::string line) {
+    battle.history.push_back(line);
     battle.messages.push_back(std::move(line));
     while (battle.messages.size() > kLogLines) {
         battle.messages.pop_front();

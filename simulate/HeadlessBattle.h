@@ -1,7 +1,7 @@
 #pragma once
 
-#include "battle/BattleState.h"
-#include "simulate/BattleRandom.h"
+#include "snapshot/BattleSnapshot.h"
+#include "snapshot/ForwardPlay.h"
 
 #include <cstdint>
 #include <vector>
@@ -21,21 +21,15 @@ struct BattleResult {
     int32_t turns = 0; // turns begun, at most the turn limit
 };
 
-// Plays computer-only battles with the game's own rules and nothing else: no drawing, no
-// sound, no clock, and markers land the moment they are launched (their flight only
-// delays the phases). The computer's rule decides for every fighter; team 1 has it
-// mirrored, choosing among the fighters outside team 1 as the computer chooses among the
-// first four.
+// Plays computer-only battles from the start with the game's own rules, headless (see
+// ForwardPlay, which plays them), and keeps each fighter's tally. The computer's rule
+// decides for every fighter; team 1 has it mirrored.
 //
-// One per thread: it holds a battle record reused from battle to battle and installs its
-// own generator in the Random seam of the thread that makes it, until it is destroyed.
-// The rules play sounds through gSound, which must point at a SoundSystem (one that was
-// never started plays nothing).
+// One per thread, as ForwardPlay.
 class HeadlessBattle {
 public:
     // `fighters` are loaded records in load order; each battle starts from a copy.
     explicit HeadlessBattle(const std::vector<Fighter>& fighters);
-    ~HeadlessBattle();
     HeadlessBattle(const HeadlessBattle&) = delete;
     HeadlessBattle& operator=(const HeadlessBattle&) = delete;
 
@@ -46,14 +40,13 @@ public:
     // One per fighter, in load order.
     const std::vector<FighterTally>& Tallies() const { return tallies_; }
 
+    // Who decides for each side (the rule when empty).
+    ForwardPlay& Player() { return play_; }
+
 private:
-    void Restart();
-    void Decide();
     std::size_t IndexOf(const Fighter& fighter) const;
 
-    const std::vector<Fighter>& fighters_;
-    BattleState battle_;
-    std::vector<Fighter*> outsideTeam1_; // team 1's candidates
-    BattleRandom random_;
+    BattleSnapshot start_;
+    ForwardPlay play_;
     std::vector<FighterTally> tallies_;
 };

@@ -5,7 +5,7 @@
 #include "sound/AudioStream.h"
 #include "sound/AudioSystem.h"
 
-SoundSystem* gSound = nullptr;
+thread_local SoundSystem* gSound = nullptr;
 
 namespace {
 const int kChannels = 100;

@@ -45,4 +45,6 @@ private:
     std::unordered_map<std::string, AudioStream*> streams_;
 };
 
-extern SoundSystem* gSound;
+// One per thread: battles played forward on other threads point theirs at a silent system
+// of their own, so they are never heard. Null in a thread until set.
+extern thread_local SoundSystem* gSound;

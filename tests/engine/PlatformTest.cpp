@@ -1,3 +1,4 @@
+#include "platform/AtomicFile.h"
 #include "platform/ErrorBox.h"
 #include "platform/FileReader.h"
 #include "platform/GameFolder.h"
@@ -110,4 +111,27 @@ TEST(GameFolder, ThePlayersFolderFollowsXdgDataHomeAndABuildTreeKeepsItsOwn) {
     // These tests run from the build tree: the game works in the working directory.
     EXPECT_EQ(GameFolder::InstalledData(), "");
     EXPECT_EQ(GameFolder::Default(), ".");
+}
+
+// A player's file is the old one or the new one after any crash, never half of each.
+TEST(AtomicFile, ReplacesWholeOrNotAtAll) {
+    TempDir dir;
+    ASSERT_TRUE(AtomicFile::Write("saves/last.sav", "first")) << "its folder is made";
+    EXPECT_EQ(dir.Read("saves/last.sav"), "first");
+
+    AtomicFile::StopAfterForTesting(3); // killed three bytes into the second write
+    EXPECT_FALSE(AtomicFile::Write("saves/last.sav", "second"));
+    EXPECT_EQ(dir.Read("saves/last.sav"), "first");
+    EXPECT_EQ(dir.Read(AtomicFile::TemporaryFor("saves/last.sav")), "sec");
+
+    ASSERT_TRUE(AtomicFile::Write("saves/last.sav", "third")) << "over the torn temporary";
+    EXPECT_EQ(dir.Read("saves/last.sav"), "third");
+    EXPECT_FALSE(fs::exists(AtomicFile::TemporaryFor("saves/last.sav")));
+
+    // A folder where the file should be cannot be replaced: an error, and nothing left over.
+    fs::create_directories("taken/by/a/folder");
+    std::string error;
+    EXPECT_FALSE(AtomicFile::Write("taken/by", "x", &error));
+    EXPECT_NE(error.find("taken/by"), std::string::npos) << error;
+    EXPECT_FALSE(fs::exists(AtomicFile::TemporaryFor("taken/by")));
 }

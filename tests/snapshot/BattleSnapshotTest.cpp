@@ -1,0 +1,134 @@
+#include "snapshot/BattleSnapshot.h"
+#include "battle/BattleState.h"
+#include "graphics/MainInterface.h"
+#include "platform/Random.h"
+#include "snapshot/ForwardPlay.h"
+#include "tests/support/RecordingFont.h"
+#include "tests/support/ScopedClock.h"
+#include "tests/support/ScopedEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Four against four with bows and blades, as a file would give them.
+std::unique_ptr<BattleState> NewBattle() {
+    auto battle = std::make_unique<BattleState>();
+    battle->font = std::make_unique<RecordingFont>();
+    battle->interface = std::make_unique<MainInterface>();
+    const struct {
+        const char* name;
+        int32_t team, speed, melee, missile;
+        float x, y;
+    } rows[] = {{"Ashka", 1, 6, 8, 5, 40, 56},    {"Bren", 1, 9, 4, 9, 24, 120},
+                {"Cyra", 1, 4, 7, 7, 60, 200},    {"Dov", 1, 12, 9, 3, 100, 90},
+                {"Orc", 2, 7, 9, 2, 200, 60},     {"Gob", 2, 10, 5, 8, 230, 140},
+                {"Troll", 2, 3, 11, 1, 180, 220}, {"Imp", 2, 11, 3, 9, 240, 30}};
+    for (const auto& row : rows) {
+        auto f = std::make_unique<Fighter>();
+        f->name = row.name;
+        f->team = row.team;
+        f->speed = row.speed;
+        f->meleeSkill = row.melee;
+        f->missileSkill = row.missile;
+        f->x = row.x;
+        f->y = row.y;
+        f->hitPoints = f->maxHitPoints = 24;
+        battle->fighters.push_back(std::move(f));
+    }
+    return battle;
+}
+
+// One frame of the game's own loop, 18 ms after the last. The player's fighters are
+// answered by the computer's rule, drawing from the frame's seed as the loop's own
+// decisions do, so that the whole battle follows from the clock.
+void Frame(BattleState& battle, ScopedClock& clock, ScopedEngine& engine) {
+    clock.now += 18;
+    if (battle.awaitingOrder && battle.decisionQueue.front()->team == 1 &&
+        battle.outcome == BattleOutcome::Undecided) {
+        Random::Seed(clock.now);
+        ForwardPlay::MirroredRule(battle);
+    }
+    battle.Update();
+    engine.video->draws.clear();
+    static_cast<RecordingFont&>(*battle.font).texts.clear();
+}
+
+struct Moment {
+    uint32_t now;
+    BattleSnapshot snapshot;
+};
+
+} // namespace
+
+// Taken at any moment of a battle — an order awaited, a marker in flight, a countdown
+// running — and restored into another record, the battle plays on exactly as the original:
+// the same log line for line and the same field at the end.
+TEST(BattleSnapshot, ACopyPlaysOnExactlyAsTheOriginal) {
+    ScopedEngine engine;
+    ScopedClock clock(1000);
+    auto original = NewBattle();
+    original->lastTick = clock.now;
+
+    std::vector<Moment> moments;
+    bool awaited = false, inFlight = false, countingDown = false;
+    for (int frame = 0; original->outcome == BattleOutcome::Undecided && frame < 20000; ++frame) {
+        if (frame % 41 == 0) {
+            moments.push_back({clock.now, BattleSnapshot::Capture(*original)});
+            const BattleSnapshot& s = moments.back().snapshot;
+            awaited |= s.awaitingOrder;
+            inFlight |= !s.missiles.empty();
+            for (const Fighter& f : s.fighters) {
+                countingDown |= f.countdown > 0 && !f.dead;
+            }
+        }
+        Frame(*original, clock, engine);
+    }
+    ASSERT_NE(original->outcome, BattleOutcome::Undecided);
+    ASSERT_TRUE(awaited && inFlight && countingDown) << "the moments cover the hard cases";
+    const BattleSnapshot end = BattleSnapshot::Capture(*original);
+    const uint32_t endNow = clock.now;
+
+    for (const Moment& moment : moments) {
+        clock.now = moment.now;
+        auto copy = NewBattle();
+        copy->fighters.pop_back(); // the record need not match the copy to begin with
+        moment.snapshot.Restore(*copy);
+        ASSERT_EQ(BattleSnapshot::Capture(*copy), moment.snapshot) << "at " << moment.now;
+        while (copy->outcome == BattleOutcome::Undecided && clock.now < endNow) {
+            Frame(*copy, clock, engine);
+        }
+        ASSERT_EQ(copy->history, original->history) << "from " << moment.now;
+        EXPECT_EQ(BattleSnapshot::Capture(*copy), end) << "from " << moment.now;
+    }
+}
+
+// Played forward headless, the same snapshot, seed and index give the same battle on any
+// record, and the record's own fighters keep what they were read from.
+TEST(ForwardPlay, TheSameSeedGivesTheSameBattleAndTheLimitStopsAtATurnsEnd) {
+    ScopedClock clock(1000);
+    auto battle = NewBattle();
+    battle->fighters[0]->settings["name"].text = "Ashka";
+    const BattleSnapshot start = BattleSnapshot::Capture(*battle);
+    ASSERT_TRUE(start.fighters[0].settings.empty());
+
+    ForwardPlay first, second;
+    const ForwardPlay::Result a = first.Play(start, 5, 9, 500);
+    second.Play(start, 5, 10, 500);
+    const ForwardPlay::Result b = second.Play(start, 5, 9, 500);
+    EXPECT_NE(a.outcome, BattleOutcome::Undecided);
+    EXPECT_EQ(a.turns, b.turns);
+    EXPECT_EQ(first.Battle().history, second.Battle().history);
+    EXPECT_EQ(BattleSnapshot::Capture(first.Battle()), BattleSnapshot::Capture(second.Battle()));
+
+    const ForwardPlay::Result cut = first.Play(start, 5, 9, 2);
+    EXPECT_EQ(cut.outcome, BattleOutcome::Undecided);
+    EXPECT_EQ(cut.turns, 2);
+    EXPECT_EQ(first.Battle().phase, 1) << "both turns played whole";
+
+    start.Restore(*battle);
+    EXPECT_EQ(battle->fighters[0]->settings["name"].text, "Ashka");
+}

@@ -57,11 +57,6 @@ void Frame(BattleState& battle, ScopedClock& clock, ScopedEngine& engine) {
     static_cast<RecordingFont&>(*battle.font).texts.clear();
 }
 
-struct Moment {
-    uint32_t now;
-    BattleSnapshot snapshot;
-};
-
 } // namespace
 
 // Taken at any moment of a battle — an order awaited, a marker in flight, a countdown
@@ -73,12 +68,12 @@ TEST(BattleSnapshot, ACopyPlaysOnExactlyAsTheOriginal) {
     auto original = NewBattle();
     original->lastTick = clock.now;
 
-    std::vector<Moment> moments;
+    std::vector<std::pair<uint32_t, BattleSnapshot>> moments; // the clock, the battle
     bool awaited = false, inFlight = false, countingDown = false;
     for (int frame = 0; original->outcome == BattleOutcome::Undecided && frame < 20000; ++frame) {
         if (frame % 41 == 0) {
-            moments.push_back({clock.now, BattleSnapshot::Capture(*original)});
-            const BattleSnapshot& s = moments.back().snapshot;
+            const BattleSnapshot& s =
+                moments.emplace_back(clock.now, BattleSnapshot::Capture(*original)).second;
             awaited |= s.awaitingOrder;
             inFlight |= !s.missiles.empty();
             for (const Fighter& f : s.fighters) {
@@ -92,17 +87,17 @@ TEST(BattleSnapshot, ACopyPlaysOnExactlyAsTheOriginal) {
     const BattleSnapshot end = BattleSnapshot::Capture(*original);
     const uint32_t endNow = clock.now;
 
-    for (const Moment& moment : moments) {
-        clock.now = moment.now;
+    for (const auto& [now, snapshot] : moments) {
+        clock.now = now;
         auto copy = NewBattle();
         copy->fighters.pop_back(); // the record need not match the copy to begin with
-        moment.snapshot.Restore(*copy);
-        ASSERT_EQ(BattleSnapshot::Capture(*copy), moment.snapshot) << "at " << moment.now;
+        snapshot.Restore(*copy);
+        ASSERT_EQ(BattleSnapshot::Capture(*copy), snapshot) << "at " << now;
         while (copy->outcome == BattleOutcome::Undecided && clock.now < endNow) {
             Frame(*copy, clock, engine);
         }
-        ASSERT_EQ(copy->history, original->history) << "from " << moment.now;
-        EXPECT_EQ(BattleSnapshot::Capture(*copy), end) << "from " << moment.now;
+        ASSERT_EQ(copy->history, original->history) << "from " << now;
+        EXPECT_EQ(BattleSnapshot::Capture(*copy), end) << "from " << now;
     }
 }
 
@@ -116,11 +111,9 @@ TEST(ForwardPlay, TheSameSeedGivesTheSameBattleAndTheLimitStopsAtATurnsEnd) {
     ASSERT_TRUE(start.fighters[0].settings.empty());
 
     ForwardPlay first, second;
-    const ForwardPlay::Result a = first.Play(start, 5, 9, 500);
+    EXPECT_NE(first.Play(start, 5, 9, 500).outcome, BattleOutcome::Undecided);
     second.Play(start, 5, 10, 500);
-    const ForwardPlay::Result b = second.Play(start, 5, 9, 500);
-    EXPECT_NE(a.outcome, BattleOutcome::Undecided);
-    EXPECT_EQ(a.turns, b.turns);
+    second.Play(start, 5, 9, 500);
     EXPECT_EQ(first.Battle().history, second.Battle().history);
     EXPECT_EQ(BattleSnapshot::Capture(first.Battle()), BattleSnapshot::Capture(second.Battle()));
 

@@ -8,6 +8,7 @@
 #include "graphics/Font.h"
 #include "graphics/MainInterface.h"
 #include "graphics/VideoSystem.h"
+#include "options/ComfortControls.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "rules/CombatLog.h"
@@ -71,7 +72,7 @@ void DrawNumber(Font& font, int32_t value, int32_t x, int32_t y, float red, floa
 
 } // namespace
 
-BattleState::BattleState() = default;
+BattleState::BattleState() : comfort(std::make_unique<ComfortControls>()) {}
 BattleState::~BattleState() = default;
 
 void BattleState::Init(std::string) {
@@ -127,6 +128,9 @@ void BattleState::StartBattle() {
 }
 
 void BattleState::Update() {
+    if (comfort->TakeFrame(*this)) { // paused
+        return;
+    }
     if (outcome != BattleOutcome::Undecided) {
         RestingFrame();
         return;
@@ -144,16 +148,28 @@ void BattleState::Update() {
     // The dice and the computer's choices depend on the millisecond of the frame.
     Random::Seed(Clock::SystemMilliseconds());
     DrawField();
-
-    if (awaitingOrder) {
-        DecisionStep();
-    } else if (!missiles.empty()) {
-        FlyMissiles();
-    } else {
-        PhaseStep();
-    }
-
+    Advance(comfort->Speed());
     gVideo->EndFrame();
+}
+
+// One step at speed 1: a decision, the markers' flight or a phase. Faster, the frame takes
+// as many steps, until the player is asked, a marker flies (its flight takes them all)
+// or the battle is decided.
+void BattleState::Advance(int32_t steps) {
+    for (int32_t step = 0; step < steps && outcome == BattleOutcome::Undecided; ++step) {
+        if (awaitingOrder) {
+            const bool player = !decisionQueue.empty() && decisionQueue.front()->team == 1;
+            DecisionStep();
+            if (player) {
+                return;
+            }
+        } else if (!missiles.empty()) {
+            FlyMissiles(steps - step);
+            return;
+        } else {
+            PhaseStep();
+        }
+    }
 }
 
 void BattleState::DrawField() {
@@ -300,15 +316,20 @@ void BattleState::DecisionStep() {
     }
 }
 
-void BattleState::FlyMissiles() {
+void BattleState::FlyMissiles(int32_t steps) {
     bool landed = false;
     for (std::size_t i = 0; i < missiles.size();) {
         Missile& marker = missiles[i];
-        marker.x += marker.dx;
-        marker.y += marker.dy;
+        bool arrived = false;
+        for (int32_t step = 0; step < steps && !arrived; ++step) {
+            marker.x += marker.dx;
+            marker.y += marker.dy;
+            arrived =
+                Distance(marker.x, marker.y, marker.targetX, marker.targetY) < kArrivalDistance;
+        }
         // Drawn at its new place even in the frame in which it arrives.
         DrawCell(tiles, kMarkerX, kMarkerY, marker.x, marker.y);
-        if (Distance(marker.x, marker.y, marker.targetX, marker.targetY) < kArrivalDistance) {
+        if (arrived) {
             missiles.erase(missiles.begin() + static_cast<std::ptrdiff_t>(i));
             landed = true;
         } else {

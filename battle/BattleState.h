@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class ComfortControls;
 class Font;
 class MainInterface;
 
@@ -45,6 +46,7 @@ public:
     std::vector<std::string> history; // every line of this battle, oldest first
     std::vector<Missile> missiles;
     BattleOutcome outcome = BattleOutcome::Undecided;
+    std::unique_ptr<ComfortControls> comfort; // pause, speed and the other option keys
     // Told of every hit that lands: who struck, who was hit, the hit points it lost and
     // whether it died of it. Empty in the game; the balance simulator counts with it.
     std::function<void(const Fighter& attacker, const Fighter& victim, int32_t lost, bool killed)>
@@ -74,18 +76,21 @@ public:
     // become unreadable throws as it would at start-up.
     void Restart();
 
+    // The log, the ground, the background and the fighters with their bars and panels.
+    void DrawField();
+
 private:
     void LoadFighters();
     void StartBattle();
     void EndIfDecided();
     void RestingFrame();
-    void DrawField();
     void DrawBanner();
     void DrawGround();
     void DrawFighters();
     void DrawFighter(Fighter& fighter, float cellX);
+    void Advance(int32_t steps);
     void DecisionStep();
-    void FlyMissiles();
+    void FlyMissiles(int32_t steps);
     void PhaseStep();
 
     // The pointer as the last resting frame saw it.

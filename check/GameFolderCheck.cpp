@@ -6,6 +6,7 @@
 #include "check/FighterFilesCheck.h"
 #include "check/FontCheck.h"
 #include "check/LayoutCheck.h"
+#include "check/OptionsCheck.h"
 #include "check/PictureCheck.h"
 #include "check/SettingsFileCheck.h"
 #include "check/SoundCheck.h"
@@ -77,4 +78,5 @@ void GameFolderCheck::Run(CheckReport& report) {
     FighterFilesCheck::Run(report, font ? glyphWidths : nullptr);
     CheckPictures(report, windowWidth, windowHeight);
     SoundCheck::Run(report);
+    OptionsCheck::Run(report);
 }

@@ -186,6 +186,9 @@ void SettingsFileCheck::CheckKey(const Line& line) {
         return;
     }
     lines_[line.key] = line.number;
+    if (rule->judged) {
+        return;
+    }
 
     const std::string shown = Quoted(line.key + " = " + line.value);
     std::string error, warning;

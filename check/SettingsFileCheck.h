@@ -14,6 +14,7 @@ struct KeyRule {
     const char* key;
     bool word;     // a text, such as a name, rather than a number
     bool required; // the game reads it, so leaving it out is a mistake
+    bool judged = false; // the caller alone says what is wrong with the value
 };
 
 // The checks every settings file gets, reading it line by line with the game's own

@@ -7,6 +7,7 @@
 #include "engine/SpareSystemB.h"
 #include "engine/StateMachine.h"
 #include "graphics/VideoSystem.h"
+#include "options/OptionsFile.h"
 #include "platform/Clock.h"
 #include "sound/SoundSystem.h"
 
@@ -33,6 +34,7 @@ void Kernel::Init(std::string path) {
     quit = false;
     configPath = path;
     ConfigFile::Load(settings, path);
+    options = OptionsFile::Load();
 
     // All six exist before any is initialised, so a failing Init tears down all six.
     gSpareA = factory_.spareA();
@@ -47,6 +49,7 @@ void Kernel::Init(std::string path) {
     gVideo->Init(path);
     gInput->Init(path);
     gSound->Init(path);
+    gSound->SetVolumes(options.MusicLevel(), options.SoundLevel()); // before the music starts
     gStateMachine->Init(path);
 
     startTicks = Clock::Ticks();

@@ -2,6 +2,7 @@
 
 #include "engine/Setting.h"
 #include "engine/Subsystem.h"
+#include "options/Options.h"
 
 #include <cstdint>
 #include <functional>
@@ -34,6 +35,7 @@ struct SubsystemFactory {
 class Kernel : public Subsystem {
 public:
     SettingsTable settings;
+    Options options; // the player's options.cfg, read before the window opens
     bool quit = false;
     uint32_t startTicks = 0;
     int32_t frameCount = 0;

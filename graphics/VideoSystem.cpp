@@ -42,7 +42,9 @@ void VideoSystem::Init(std::string path) {
     width = TruncateToInt(settings["h_res"].number);
     height = TruncateToInt(settings["v_res"].number);
     depth = TruncateToInt(settings["bpp"].number);
-    fullScreen = settings["full_screen"].number != 0.0f;
+    fullScreen = gKernel->options.fullScreen == Options::kUnset
+                     ? settings["full_screen"].number != 0.0f
+                     : gKernel->options.fullScreen == 1;
     useOpenGL = settings["use_opengl"].number != 0.0f;
     scale = WindowScale::FromSettings(settings, path);
     if (width <= 0 || height <= 0) {
@@ -157,6 +159,15 @@ void VideoSystem::SetUpFrameTexture(const std::string& path) {
     frameTexture_ = name;
     frameS_ = static_cast<float>(width) / static_cast<float>(textureWidth);
     frameT_ = static_cast<float>(height) / static_cast<float>(textureHeight);
+}
+
+bool VideoSystem::ToggleFullScreen() {
+    if (!screen || SDL_WM_ToggleFullScreen(screen) == 0) {
+        return false;
+    }
+    fullScreen = !fullScreen;
+    exposed_ = true;
+    return true;
 }
 
 void VideoSystem::ShowBySwaps() {

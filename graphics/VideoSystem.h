@@ -83,6 +83,9 @@ public:
     bool ShowsBySubBufferCopies() const { return copying_; }
     // This frame's draws so far, in order, while composing.
     const std::vector<SpriteDraw>& FrameDraws() const { return drawn_; }
+    // Window and full screen swapped at the same scale, the OpenGL context kept and the
+    // game's pixels still where the pointer's positions say; false when SDL cannot.
+    virtual bool ToggleFullScreen();
     // The window was uncovered: the next frame shows its whole picture again.
     void WindowExposed() { exposed_ = true; }
     // Off: every draw goes straight into the back buffer as it comes and ClearFrame clears

@@ -3,6 +3,8 @@
 #include "sound/AudioSample.h"
 #include "sound/AudioStream.h"
 
+#include <algorithm>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -158,6 +160,18 @@ AudioResult AudioSystem::PlayStream(AudioStream* stream) {
     if (Mix_PlayMusic(stream->Music(), stream->Looping() ? -1 : 1) != 0) {
         return AudioPlayFailed;
     }
+    return AudioOk;
+}
+
+AudioResult AudioSystem::SetVolumes(int music, int sound) {
+    if (!running_) {
+        return AudioNotStarted;
+    }
+    const auto level = [](int percent) {
+        return std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100;
+    };
+    Mix_VolumeMusic(level(music));
+    Mix_Volume(-1, level(sound)); // every channel, so every sample after
     return AudioOk;
 }
 

@@ -40,6 +40,10 @@ public:
     // Starts the stream as the music, in its loop mode, replacing any music playing.
     AudioResult PlayStream(AudioStream* stream);
 
+    // Music and sample levels, each 0 (silent) to 100 (full), clamped; they hold for
+    // everything played after too.
+    AudioResult SetVolumes(int music, int sound);
+
     // Stops every sound, frees every sample and stream, closes the device and stops SDL's
     // audio. Safe to call when Init never ran or failed, and more than once.
     void Release();

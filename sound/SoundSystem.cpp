@@ -72,3 +72,9 @@ void SoundSystem::PlayMusic(std::string path) {
         audio_->PlayStream(found->second);
     }
 }
+
+void SoundSystem::SetVolumes(int32_t music, int32_t sound) {
+    if (audio_) {
+        audio_->SetVolumes(music, sound);
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "engine/Subsystem.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -33,6 +34,9 @@ public:
 
     virtual void PlaySample(std::string path);
     virtual void PlayMusic(std::string path);
+    // Levels from 0 (silent) to 100 (as the files are), for the music and every sound;
+    // kept for music started later too.
+    virtual void SetVolumes(int32_t music, int32_t sound);
 
     // The layer underneath; null before Init and after release. For tests.
     const AudioSystem* Audio() const { return audio_.get(); }

@@ -52,11 +52,17 @@ const Mistake kMistakes[] = {
     {"images/background.tga", "", Tga::Blank(10, 32, 1, 1), {": error:|\"Unsupported TGA format."}},
     {"Sounds/sword_hit.wav", "", "not a sound", {": warning:|the sound layer cannot play it"}},
     {"Music/Ashen Tide.mp3", TempDir::kGone, "", {": warning:|the game goes on without music"}},
+    {"options.cfg",
+     "",
+     "speed = 3\nmute = yes\nvolume = 5\n",
+     {":1: error:|\"speed = 3\" is not 1, 2 or 4: the game uses 1",
+      ":2: error:|\"mute = yes\" is not 0 or 1", ":3: warning:|unknown key \"volume\""}},
     // What the game reads as intended is fine: Windows line ends, tabs it drops, settings
     // from before the window scale.
     {"NPCs/fighter7.cfg", "\n", "\r\n", {}},
     {"NPCs/fighter7.cfg", "speed = 6", "speed\t=\t6", {}},
     {"data/engine.cfg", "scale = 0", "", {}},
+    {"options.cfg", "", "difficulty = hard\nfull_screen = 1\n", {}},
 };
 
 } // namespace

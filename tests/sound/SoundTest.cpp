@@ -136,3 +136,15 @@ TEST_F(SoundTest, NoSoundDeviceIsAStartUpFailure) {
     sound.Init("");
     EXPECT_TRUE(DeviceOpen());
 }
+
+// Levels are percentages of SDL_mixer's full volume, kept within 0 to 100, for the music
+// and every channel; the game's sound subsystem passes them on.
+TEST_F(SoundTest, VolumesArePercentagesOfFull) {
+    EXPECT_EQ(AudioSystem().SetVolumes(50, 50), AudioNotStarted);
+    SoundSystem sound;
+    sound.Init("");
+    sound.SetVolumes(50, 150);
+    EXPECT_EQ(Mix_VolumeMusic(-1) * 1000 + Mix_Volume(99, -1), 64128);
+    sound.SetVolumes(-5, 10);
+    EXPECT_EQ(Mix_VolumeMusic(-1) * 1000 + Mix_Volume(0, -1), 12);
+}

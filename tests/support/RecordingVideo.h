@@ -37,6 +37,10 @@ public:
         draws.push_back({texture.id, sourceX, sourceY, sourceWidth, sourceHeight, x, y, red, green,
                          blue, alpha});
     }
+    bool ToggleFullScreen() override {
+        fullScreen = !fullScreen;
+        return true;
+    }
     void ClearFrame() override {}
     void EndFrame() override { ++frames; }
 };

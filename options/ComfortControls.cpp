@@ -1,0 +1,112 @@
+#include "options/ComfortControls.h"
+
+#include "battle/BattleState.h"
+#include "battle/TileSheet.h"
+#include "engine/InputSystem.h"
+#include "engine/Kernel.h"
+#include "engine/NumberConversion.h"
+#include "graphics/Font.h"
+#include "graphics/VideoSystem.h"
+#include "options/OptionsFile.h"
+#include "platform/Clock.h"
+#include "sound/SoundSystem.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Between looks at the keys while nothing moves (microseconds): a key is seen within a
+// frame or two, and the loop costs next to nothing.
+constexpr uint64_t kStillPause = 20000;
+
+// The banner over the middle of the battlefield, as at the end of a battle.
+constexpr int32_t kFieldCentreX = 136;
+constexpr int32_t kBannerTop = 110;
+
+void DrawCentred(Font& font, const std::string& text, int32_t y) {
+    font.DrawText(text, kFieldCentreX - font.TextWidth(text) / 2, y, 1.0f, 1.0f, 1.0f);
+}
+
+} // namespace
+
+int32_t ComfortControls::Speed() const {
+    return gKernel ? gKernel->options.speed : 1;
+}
+
+bool ComfortControls::TakeFrame(BattleState& battle) {
+    if (!gKernel || !gInput) {
+        return false;
+    }
+    Options& options = gKernel->options;
+    const Options before = options;
+    const bool wasPaused = paused_;
+    std::vector<int32_t> rest; // the keys the battle still sees
+    for (const int32_t key : gInput->keysPressed) {
+        if (!TakeKey(key, battle)) {
+            rest.push_back(key);
+        }
+    }
+    gInput->keysPressed = std::move(rest);
+    if (!(options == before)) {
+        gSound->SetVolumes(options.MusicLevel(), options.SoundLevel());
+        OptionsFile::Save(options);
+    }
+    if (!paused_) {
+        drawn_ = false;
+        return false;
+    }
+    if (drawn_ && wasPaused && !gInput->exposed) {
+        Clock::Sleep(kStillPause);
+        return true;
+    }
+    StillFrame(battle);
+    return true;
+}
+
+bool ComfortControls::TakeKey(int32_t key, const BattleState& battle) {
+    Options& options = gKernel->options;
+    switch (key) {
+    case 'm':
+        options.mute = options.mute ? 0 : 1;
+        return true;
+    case '-':
+        options.StepSoundVolume(-1);
+        return true;
+    case '=':
+        options.StepSoundVolume(1);
+        return true;
+    case 'f':
+        options.StepSpeed();
+        return true;
+    case InputSystem::kF1 + 10: // F11
+        if (gVideo->ToggleFullScreen()) {
+            options.fullScreen = gVideo->fullScreen ? 1 : 0;
+        }
+        return true;
+    case 'p':
+    case ' ':
+        // Once the battle is decided nothing moves anyway.
+        paused_ = !paused_ && battle.outcome == BattleOutcome::Undecided;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ComfortControls::StillFrame(BattleState& battle) {
+    gVideo->ClearFrame();
+    battle.DrawField();
+    for (const Missile& marker : battle.missiles) {
+        gVideo->DrawSpriteRegion(battle.tiles, kMarkerX, kMarkerY, kCell, kCell,
+                                 TruncateToInt(marker.x), TruncateToInt(marker.y), 1.0f, 1.0f, 1.0f,
+                                 1.0f);
+    }
+    gVideo->DrawSpriteRegion(battle.tiles, kBannerX, kBannerY, kBannerWidth, kBannerHeight,
+                             kFieldCentreX - static_cast<int32_t>(kBannerWidth) / 2, kBannerTop,
+                             1.0f, 1.0f, 1.0f, 1.0f);
+    DrawCentred(*battle.font, "Paused", kBannerTop + 8);
+    DrawCentred(*battle.font, "Press P to go on", kBannerTop + 28);
+    gVideo->EndFrame();
+    drawn_ = true;
+}

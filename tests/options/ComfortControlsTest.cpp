@@ -1,0 +1,96 @@
+#include "options/ComfortControls.h"
+
+#include "battle/TileSheet.h"
+#include "tests/battle/BattleFixture.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+// A battle in which nobody acts, so each frame at speed 1 steps one phase.
+class Comfort : public BattleFixture {
+protected:
+    Comfort() : ally(Add("Ally", 100, 100, 1, 0)) { Add("Foe", 200, 100, 2, 0); }
+
+    bool Press(std::vector<int32_t> keys) {
+        engine.input->keysPressed = std::move(keys);
+        return Frame();
+    }
+
+    TempDir dir; // options.cfg is written here
+    Options& options = gKernel->options;
+    Fighter& ally;
+};
+
+} // namespace
+
+// M mutes and unmutes, - and = step the sound volume by ten within 0 to 100, F steps the
+// speed 1, 2, 4 and back, F11 swaps window and full screen. Each reaches the sound layer
+// and options.cfg at once, and the battle never sees the key; other keys it still does.
+TEST_F(Comfort, EachKeyChangesItsOptionAndIsRemembered) {
+    const struct {
+        std::vector<int32_t> keys;
+        const char* line;
+        std::pair<int32_t, int32_t> levels;
+    } rows[] = {
+        {{'m'}, "mute = 1", {0, 0}},
+        {{'m', '-'}, "sound_volume = 90", {100, 90}},
+        {std::vector<int32_t>(10, '-'), "sound_volume = 0", {100, 0}},
+        {{'=', '=', '='}, "sound_volume = 30", {100, 30}},
+        {{'f', 'f'}, "speed = 4", {100, 30}},
+        {{'f', InputSystem::kF1 + 10}, "speed = 1\nfull_screen = 1", {100, 30}},
+        {{'r', '=', '=', '=', '=', '=', '=', '=', '='}, "sound_volume = 100", {100, 100}},
+    };
+    for (const auto& row : rows) {
+        Press(row.keys);
+        EXPECT_EQ(engine.input->keysPressed.size(), row.keys[0] == 'r' ? 1u : 0u) << row.line;
+        EXPECT_NE(dir.Read("options.cfg").find(std::string(row.line) + "\n"), std::string::npos)
+            << row.line;
+        EXPECT_EQ(engine.sound->volumes.back(), row.levels) << row.line;
+    }
+    EXPECT_TRUE(engine.video->fullScreen);
+}
+
+// Paused, no phase steps and no marker moves however long it lasts; the field stays as it
+// stands under "Paused", drawn again only when the window is uncovered, and the loop
+// sleeps between looks at the keys. Space resumes, and the next phase steps at once.
+TEST_F(Comfort, WhilePausedNothingMovesAndTheLoopSleeps) {
+    ASSERT_TRUE(Frame());
+    battle.missiles.push_back({50, 50, 200, 50, 2, 0});
+    ASSERT_TRUE(Press({'p'}));
+    EXPECT_EQ(font->texts.at(font->texts.size() - 2).text, "Paused");
+    EXPECT_EQ(CellDraws(kMarkerX, kMarkerY), (Places{{50, 50}}));
+    clock.slept = 0;
+    for (int second = 0; second < 50; ++second) {
+        clock.now += 1000;
+        EXPECT_FALSE(UpdateNow());
+    }
+    EXPECT_EQ(battle.phase * 1000 + battle.missiles[0].x, 2050);
+    EXPECT_GE(clock.slept, 50u * 10000u);
+    engine.input->exposed = true;
+    EXPECT_TRUE(UpdateNow());
+    battle.missiles.clear();
+    Press({' '});
+    EXPECT_EQ(battle.phase, 3);
+
+    battle.outcome = BattleOutcome::Victory; // nothing to pause once the battle is decided
+    Press({'p'});
+    EXPECT_FALSE(battle.comfort->Paused());
+}
+
+// At speed 4 a frame takes four steps: four phases, or four steps of a marker's flight (it
+// lands on the step that brings it within 8 pixels, and is drawn there), but the player's
+// fighter is asked as soon as it acts, in that very frame.
+TEST_F(Comfort, AtSpeedFourAFrameTakesFourStepsUntilThePlayerIsAsked) {
+    options.speed = 4;
+    ASSERT_TRUE(Frame());
+    battle.missiles = {{20, 50, 200, 50, 2, 0}, {188, 50, 200, 50, 2, 0}};
+    Frame();
+    EXPECT_EQ(CellDraws(kMarkerX, kMarkerY), (Places{{28, 50}, {194, 50}}));
+    EXPECT_EQ(battle.missiles.size() * 100 + battle.phase, 105u);
+
+    battle.missiles.clear();
+    ally.speed = 12;
+    Frame();
+    EXPECT_EQ(battle.phase, 5);
+    EXPECT_EQ(CellDraws(kRingX, kRingY).size(), 1u) << "asked in the frame that queued it";
+}

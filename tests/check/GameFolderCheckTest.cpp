@@ -62,7 +62,6 @@ const Mistake kMistakes[] = {
     {"NPCs/fighter7.cfg", "\n", "\r\n", {}},
     {"NPCs/fighter7.cfg", "speed = 6", "speed\t=\t6", {}},
     {"data/engine.cfg", "scale = 0", "", {}},
-    {"options.cfg", "", "difficulty = hard\nfull_screen = 1\n", {}},
 };
 
 } // namespace

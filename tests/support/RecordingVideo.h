@@ -37,10 +37,7 @@ public:
         draws.push_back({texture.id, sourceX, sourceY, sourceWidth, sourceHeight, x, y, red, green,
                          blue, alpha});
     }
-    bool ToggleFullScreen() override {
-        fullScreen = !fullScreen;
-        return true;
-    }
+    bool ToggleFullScreen() override { return (fullScreen = !fullScreen), true; }
     void ClearFrame() override {}
     void EndFrame() override { ++frames; }
 };

@@ -311,6 +311,7 @@ void BattleState::DecisionStep() {
     }
     if (decisionQueue.front()->team == 1) {
         PlayerCommand(*this);
+        comfort->keyboard.Frame(*this); // the same orders from the keys
     } else {
         DecideComputerOrder(*this);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/KeyboardOrders.h"
+
 #include <cstdint>
 
 class BattleState;
@@ -20,6 +22,8 @@ public:
     // Steps the computer's work takes per frame: 1, 2 or 4.
     int32_t Speed() const;
     bool Paused() const { return paused_; }
+
+    KeyboardOrders keyboard; // called by the battle after the pointer's order handling
 
 private:
     bool TakeKey(int32_t key, const BattleState& battle);

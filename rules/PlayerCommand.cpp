@@ -20,8 +20,9 @@ namespace {
 constexpr int32_t kFieldFirst = 8; // the battlefield under the pointer, inclusive
 constexpr int32_t kFieldLast = 263;
 
-// Rises from 0 to 1 and back once a second.
-float Pulse() {
+} // namespace
+
+float CommandPulse() {
     float p = static_cast<float>(Clock::Ticks() % 1000) * 0.002f;
     if (p > 1.0f) {
         p = 2.0f - p;
@@ -29,12 +30,14 @@ float Pulse() {
     return p;
 }
 
-void DrawRing(const BattleState& battle, const Fighter& fighter, float red, float green, float blue,
+void DrawRing(const BattleState& battle, float x, float y, float red, float green, float blue,
               float alpha) {
     gVideo->DrawSpriteRegion(battle.tiles, kRingX, kRingY, kRingSize, kRingSize,
-                             TruncateToInt(fighter.x - 8.0f), TruncateToInt(fighter.y - 8.0f), red,
-                             green, blue, alpha);
+                             TruncateToInt(x - 8.0f), TruncateToInt(y - 8.0f), red, green, blue,
+                             alpha);
 }
+
+namespace {
 
 bool PointerOnField() {
     return gInput->mouseX >= kFieldFirst && gInput->mouseX <= kFieldLast &&
@@ -45,6 +48,37 @@ void EndCommand(BattleState& battle) {
     battle.interface->command = 0;
     GiveOrder(battle);
 }
+
+} // namespace
+
+void GiveAttackOrder(BattleState& battle, Fighter& fighter, Fighter& enemy, int32_t command) {
+    fighter.target = &enemy;
+    battle.buttonHeld = false;
+    if (command == 3 || command == 4) {
+        const float d = Distance(fighter.x, fighter.y, enemy.x, enemy.y);
+        if (d < kMeleeReach) {
+            fighter.order = command == 3 ? OrderCode::MeleeOnce : OrderCode::MeleeRepeat;
+            fighter.countdown = kMeleeCountdown;
+            fighter.countdownStart = kMeleeCountdown;
+        } else {
+            fighter.destX = enemy.x;
+            fighter.destY = enemy.y;
+            fighter.stepX = (fighter.destX - fighter.x) * (1.0f / d);
+            fighter.stepY = (fighter.destY - fighter.y) * (1.0f / d);
+            fighter.order =
+                command == 3 ? OrderCode::ApproachMeleeOnce : OrderCode::ApproachMeleeRepeat;
+            fighter.countdown = 0;
+            fighter.countdownStart = 0;
+        }
+    } else {
+        fighter.order = command == 5 ? OrderCode::MissileOnce : OrderCode::MissileRepeat;
+        fighter.countdown = kMissileCountdown;
+        fighter.countdownStart = kMissileCountdown;
+    }
+    EndCommand(battle);
+}
+
+namespace {
 
 void AttackCommand(BattleState& battle, Fighter& fighter, int32_t command, float pulse) {
     if (!PointerOnField()) {
@@ -60,7 +94,7 @@ void AttackCommand(BattleState& battle, Fighter& fighter, int32_t command, float
             continue;
         }
         battle.font->DrawText(enemy.name, gInput->mouseX + 16, gInput->mouseY, 1.0f, 1.0f, 1.0f);
-        DrawRing(battle, enemy, 1.0f, 0.0f, 0.0f, pulse);
+        DrawRing(battle, enemy.x, enemy.y, 1.0f, 0.0f, 0.0f, pulse);
         if (gInput->leftButton) {
             battle.buttonHeld = true;
             continue;
@@ -71,30 +105,7 @@ void AttackCommand(BattleState& battle, Fighter& fighter, int32_t command, float
 
         // Released over a valid enemy after a press: the order is given, and clearing
         // buttonHeld lets only this enemy have it.
-        fighter.target = &enemy;
-        battle.buttonHeld = false;
-        if (command == 3 || command == 4) {
-            const float d = Distance(fighter.x, fighter.y, enemy.x, enemy.y);
-            if (d < kMeleeReach) {
-                fighter.order = command == 3 ? OrderCode::MeleeOnce : OrderCode::MeleeRepeat;
-                fighter.countdown = kMeleeCountdown;
-                fighter.countdownStart = kMeleeCountdown;
-            } else {
-                fighter.destX = enemy.x;
-                fighter.destY = enemy.y;
-                fighter.stepX = (fighter.destX - fighter.x) * (1.0f / d);
-                fighter.stepY = (fighter.destY - fighter.y) * (1.0f / d);
-                fighter.order =
-                    command == 3 ? OrderCode::ApproachMeleeOnce : OrderCode::ApproachMeleeRepeat;
-                fighter.countdown = 0;
-                fighter.countdownStart = 0;
-            }
-        } else {
-            fighter.order = command == 5 ? OrderCode::MissileOnce : OrderCode::MissileRepeat;
-            fighter.countdown = kMissileCountdown;
-            fighter.countdownStart = kMissileCountdown;
-        }
-        EndCommand(battle);
+        GiveAttackOrder(battle, fighter, enemy, command);
     }
 }
 
@@ -134,38 +145,14 @@ void MoveCommand(BattleState& battle, Fighter& fighter) {
         std::max(kFieldFirstPosition, std::min(kFieldLastPosition, float(gInput->mouseX - 8)));
     const float py =
         std::max(kFieldFirstPosition, std::min(kFieldLastPosition, float(gInput->mouseY - 8)));
-    const float d = Distance(px, py, fighter.x, fighter.y);
-
-    // A fighter that never acts would never get there: it gets no estimate.
-    if (EverActs(fighter.speed)) {
-        const int32_t phases = PhasesToWalk(fighter.speed, battle.phase, d);
-        char text[32];
-        std::snprintf(text, sizeof text, "%.2g",
-                      static_cast<double>(static_cast<float>(phases) * 0.016666668f));
-        battle.font->DrawText(text, gInput->mouseX + 16, gInput->mouseY, 1.0f, 1.0f, 1.0f);
-    }
-
+    ShowWalkTime(battle, fighter, px, py, gInput->mouseX + 16, gInput->mouseY);
     if (gInput->leftButton) {
         battle.buttonHeld = true;
         return;
     }
-    if (!battle.buttonHeld) {
-        return;
+    if (battle.buttonHeld) {
+        GiveMoveOrder(battle, fighter, px, py);
     }
-    fighter.destX = px;
-    fighter.destY = py;
-    // A walk to where the fighter already stands gets no direction; its first step then
-    // finds it arrived.
-    if (d > 0.0f) {
-        fighter.stepX = (px - fighter.x) * (1.0f / d);
-        fighter.stepY = (py - fighter.y) * (1.0f / d);
-    } else {
-        fighter.stepX = 0.0f;
-        fighter.stepY = 0.0f;
-    }
-    battle.buttonHeld = false;
-    fighter.order = OrderCode::Move;
-    EndCommand(battle);
 }
 
 // Keys stand in for the buttons: 1 to 6 choose their commands and Q quits, each only as
@@ -185,13 +172,45 @@ void ApplyKeys(BattleState& battle) {
 
 } // namespace
 
+void ShowWalkTime(BattleState& battle, const Fighter& fighter, float px, float py, int32_t textX,
+                  int32_t textY) {
+    // A fighter that never acts would never get there: it gets no estimate.
+    if (!EverActs(fighter.speed)) {
+        return;
+    }
+    const float d = Distance(px, py, fighter.x, fighter.y);
+    const int32_t phases = PhasesToWalk(fighter.speed, battle.phase, d);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2g",
+                  static_cast<double>(static_cast<float>(phases) * 0.016666668f));
+    battle.font->DrawText(text, textX, textY, 1.0f, 1.0f, 1.0f);
+}
+
+void GiveMoveOrder(BattleState& battle, Fighter& fighter, float px, float py) {
+    const float d = Distance(px, py, fighter.x, fighter.y);
+    fighter.destX = px;
+    fighter.destY = py;
+    // A walk to where the fighter already stands gets no direction; its first step then
+    // finds it arrived.
+    if (d > 0.0f) {
+        fighter.stepX = (px - fighter.x) * (1.0f / d);
+        fighter.stepY = (py - fighter.y) * (1.0f / d);
+    } else {
+        fighter.stepX = 0.0f;
+        fighter.stepY = 0.0f;
+    }
+    battle.buttonHeld = false;
+    fighter.order = OrderCode::Move;
+    EndCommand(battle);
+}
+
 void PlayerCommand(BattleState& battle) {
     if (battle.decisionQueue.empty()) {
         return;
     }
     Fighter& fighter = *battle.decisionQueue.front();
-    const float pulse = Pulse();
-    DrawRing(battle, fighter, 1.0f, 1.0f, 1.0f, pulse);
+    const float pulse = CommandPulse();
+    DrawRing(battle, fighter.x, fighter.y, 1.0f, 1.0f, 1.0f, pulse);
 
     battle.interface->Update();
     ApplyKeys(battle);

@@ -62,6 +62,7 @@ const Mistake kMistakes[] = {
     {"NPCs/fighter7.cfg", "\n", "\r\n", {}},
     {"NPCs/fighter7.cfg", "speed = 6", "speed\t=\t6", {}},
     {"data/engine.cfg", "scale = 0", "", {}},
+    {"options.cfg", "", "music_volume = 100\nsound_volume = 0\ndifficulty = hard\n", {}},
 };
 
 } // namespace

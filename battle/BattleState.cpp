@@ -9,6 +9,7 @@
 #include "graphics/MainInterface.h"
 #include "graphics/VideoSystem.h"
 #include "options/ComfortControls.h"
+#include "insight/BattleInsight.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "rules/CombatLog.h"
@@ -76,6 +77,7 @@ BattleState::BattleState() : comfort(std::make_unique<ComfortControls>()) {}
 BattleState::~BattleState() = default;
 
 void BattleState::Init(std::string) {
+    insight = std::make_unique<BattleInsight>();
     auto newInterface = std::make_unique<MainInterface>();
     newInterface->Init(GameFiles::kLayout);
     interface = std::move(newInterface);
@@ -121,10 +123,14 @@ void BattleState::StartBattle() {
     missiles.clear();
     missiles.shrink_to_fit();
     outcome = BattleOutcome::Undecided;
+    counts = {};
     interface->ClearChoice();
     interface->battleOver = false;
 
     Random::Seed(Clock::SystemMilliseconds());
+    if (insight) {
+        insight->Reset(*this);
+    }
 }
 
 void BattleState::Update() {
@@ -149,6 +155,9 @@ void BattleState::Update() {
     Random::Seed(Clock::SystemMilliseconds());
     DrawField();
     Advance(comfort->Speed());
+    if (insight) {
+        insight->Frame(*this);
+    }
     gVideo->EndFrame();
 }
 
@@ -182,6 +191,9 @@ void BattleState::DrawField() {
 void BattleState::EndIfDecided() {
     outcome = JudgeOutcome(*this);
     if (outcome == BattleOutcome::Undecided) {
+        if (insight) {
+            insight->Changed(*this);
+        }
         return;
     }
     AddMessage(*this, ClosingLine(outcome));
@@ -205,6 +217,9 @@ void BattleState::RestingFrame() {
             interface->Choose(MainInterface::kQuitId);
         }
     }
+    if (insight && insight->RestingKeys(*this)) {
+        restFrameDue_ = true;
+    }
 
     // Nothing moves on the field any more: a frame is drawn only for the buttons under the
     // pointer, or when the window was uncovered.
@@ -220,6 +235,9 @@ void BattleState::RestingFrame() {
     DrawField();
     DrawBanner();
     interface->Update(); // Again and Quit
+    if (insight) {
+        insight->DrawResting(*this);
+    }
     gVideo->EndFrame();
     if (interface->command == MainInterface::kAgainId) {
         Restart();

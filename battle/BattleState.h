@@ -4,15 +4,16 @@
 #include "battle/Missile.h"
 #include "engine/GameState.h"
 #include "graphics/Texture.h"
+#include "insight/BattleCounts.h"
 #include "rules/BattleOutcome.h"
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class BattleInsight;
 class ComfortControls;
 class Font;
 class MainInterface;
@@ -47,10 +48,10 @@ public:
     std::vector<Missile> missiles;
     BattleOutcome outcome = BattleOutcome::Undecided;
     std::unique_ptr<ComfortControls> comfort; // pause, speed and the other option keys
-    // Told of every hit that lands: who struck, who was hit, the hit points it lost and
-    // whether it died of it. Empty in the game; the balance simulator counts with it.
-    std::function<void(const Fighter& attacker, const Fighter& victim, int32_t lost, bool killed)>
-        onHit;
+    BattleCounts counts; // what each fighter did in this battle, told by the rules
+    // The strip under the log, the log's scrolling, the win chance and the debriefing: the
+    // game's alone (made by Init), none in a battle played headless.
+    std::unique_ptr<BattleInsight> insight;
 
     BattleState();
     ~BattleState() override;

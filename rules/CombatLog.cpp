@@ -2,6 +2,7 @@
 
 #include "battle/BattleState.h"
 #include "graphics/Font.h"
+#include "insight/BattleInsight.h"
 
 namespace {
 constexpr std::size_t kLogLines = 7;
@@ -20,6 +21,15 @@ void AddMessage(BattleState& battle, std::string line) {
 
 void DrawMessages(BattleState& battle) {
     int32_t y = kLogTop;
+    const LogView* view = battle.insight ? &battle.insight->log : nullptr;
+    if (view != nullptr && view->Back() > 0) { // scrolled back through the whole log
+        const std::size_t first = view->First(battle.history.size());
+        for (std::size_t i = first; i < first + view->Shown(battle.history.size()); ++i) {
+            battle.font->DrawText(battle.history[i], kLogX, y, 1.0f, 1.0f, 1.0f);
+            y += kLineHeight;
+        }
+        return;
+    }
     for (const std::string& line : battle.messages) {
         battle.font->DrawText(line, kLogX, y, 1.0f, 1.0f, 1.0f);
         y += kLineHeight;

@@ -50,6 +50,6 @@ void MeleeAction(BattleState& battle, Fighter& fighter) {
     }
 
     AddMessage(battle, fighter.name + " swings at " + target.name + "!");
-    RollAttack(battle, fighter, target, fighter.meleeSkill, GameFiles::kSwordHit, 6);
+    RollAttack(battle, fighter, target, fighter.meleeSkill, GameFiles::kSwordHit, kBlowDamageSides);
     FinishAttack(fighter, repeat, kMeleeCountdown);
 }

@@ -14,6 +14,7 @@ void MissileAction(BattleState& battle, Fighter& fighter) {
 
     // No range, no line of sight: a shot always reaches.
     AddMessage(battle, fighter.name + " fires a missile attack at " + target.name + "!");
-    RollAttack(battle, fighter, target, fighter.missileSkill, GameFiles::kArrowHit, 4);
+    RollAttack(battle, fighter, target, fighter.missileSkill, GameFiles::kArrowHit,
+               kShotDamageSides);
     FinishAttack(fighter, repeat, kMissileCountdown);
 }

@@ -63,10 +63,10 @@ void ApplyDamage(BattleState& battle, Fighter& victim, int32_t damage, const Fig
         victim.dead = true;
         AddMessage(battle, victim.name + " has been killed!");
     }
-    if (battle.onHit && attacker != nullptr) {
+    if (attacker != nullptr) {
         // A fighter that starts at or below 0 hit points has none to lose.
-        battle.onHit(*attacker, victim, std::max(before, 0) - victim.hitPoints,
-                     victim.dead && !wasDead);
+        battle.counts.Hit(battle.fighters, *attacker, victim,
+                          std::max(before, 0) - victim.hitPoints, victim.dead && !wasDead);
     }
 }
 
@@ -123,7 +123,9 @@ void RollAttack(BattleState& battle, const Fighter& attacker, Fighter& target, i
     // Separate statements: the dice must be drawn in this order.
     const int first = Random::Next() % 6;
     const int second = Random::Next() % 6;
-    if (first + second + 2 > skill) {
+    const bool hit = first + second + 2 <= skill;
+    battle.counts.Attack(battle.fighters, attacker, hit);
+    if (!hit) {
         AddMessage(battle, "Miss!");
         return;
     }

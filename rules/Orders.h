@@ -10,6 +10,7 @@ constexpr float kMeleeReach = 24.0f;
 constexpr float kBlockRadius = 12.0f;
 constexpr int32_t kMeleeCountdown = 8;
 constexpr int32_t kMissileCountdown = 24;
+constexpr int32_t kBlowDamageSides = 6, kShotDamageSides = 4;
 constexpr float kMarkerSpeed = 2.0f; // pixels per drawn frame
 // Positions at which a whole fighter stands on the battlefield, on either axis.
 constexpr float kFieldFirstPosition = 8.0f;
@@ -26,7 +27,7 @@ void GiveOrder(BattleState& battle);
 void LaunchMissile(BattleState& battle, const Fighter& attacker, const Fighter& target);
 
 // Lowers the victim's hit points; may push back or cancel its attack and may kill it,
-// each with its message line. The battle's onHit hears of it when the attacker is given.
+// each with its message line. The battle's counts hear of it when the attacker is given.
 void ApplyDamage(BattleState& battle, Fighter& victim, int32_t damage,
                  const Fighter* attacker = nullptr);
 
@@ -40,7 +41,7 @@ void DispatchPhase(BattleState& battle, int32_t phase);
 // marker. True when the attack lands in this action.
 bool CountDownAttack(BattleState& battle, Fighter& attacker, const char* launchSound);
 // After the announcing line: two six-sided dice against the skill, then on a hit the
-// sound, the damage die and its line, and ApplyDamage.
+// sound, the damage die and its line, and ApplyDamage. The battle's counts hear of the roll.
 void RollAttack(BattleState& battle, const Fighter& attacker, Fighter& target, int32_t skill,
                 const char* hitSound, int32_t damageSides);
 // Ends a single attack; a repeating one is prepared again unless its target died.

@@ -1,17 +1,23 @@
 #pragma once
 
+#include "insight/BattleCounts.h"
 #include "snapshot/BattleSnapshot.h"
 #include "snapshot/ForwardPlay.h"
 
 #include <cstdint>
 #include <vector>
 
-// What one fighter did, summed over the battles a HeadlessBattle has played.
-struct FighterTally {
-    int64_t kills = 0;
-    int64_t damageDealt = 0; // hit points its hits took away
-    int64_t damageTaken = 0;
-    int64_t survived = 0; // battles it ended alive
+// What one fighter did, summed over the battles a HeadlessBattle has played: each
+// battle's own counts, as the game keeps them, and the battles it ended alive.
+struct FighterTally : FighterCounts {
+    int64_t survived = 0;
+
+    using FighterCounts::operator+=;
+    FighterTally& operator+=(const FighterTally& other) {
+        FighterCounts::operator+=(other);
+        survived += other.survived;
+        return *this;
+    }
 };
 
 enum class BattleWinner { Team1, Others, Draw };
@@ -44,8 +50,6 @@ public:
     ForwardPlay& Player() { return play_; }
 
 private:
-    std::size_t IndexOf(const Fighter& fighter) const;
-
     BattleSnapshot start_;
     ForwardPlay play_;
     std::vector<FighterTally> tallies_;

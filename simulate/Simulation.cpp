@@ -25,10 +25,7 @@ void SimulationTotals::Add(const SimulationTotals& other) {
     }
     fighters.resize(std::max(fighters.size(), other.fighters.size()));
     for (std::size_t i = 0; i < other.fighters.size(); ++i) {
-        fighters[i].kills += other.fighters[i].kills;
-        fighters[i].damageDealt += other.fighters[i].damageDealt;
-        fighters[i].damageTaken += other.fighters[i].damageTaken;
-        fighters[i].survived += other.fighters[i].survived;
+        fighters[i] += other.fighters[i];
     }
 }
 

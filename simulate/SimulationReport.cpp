@@ -101,8 +101,8 @@ std::string SimulationReport::Text() const {
         const FighterTally& tally = totals.fighters[i];
         out += Format("%-*s  %-*s  %4d  %5.2f  %12.2f  %12.2f  %6.1f %%\n", fw,
                       fighters[i].file.c_str(), nw, fighters[i].name.c_str(), fighters[i].team,
-                      Share(tally.kills, n), Share(tally.damageDealt, n),
-                      Share(tally.damageTaken, n), 100.0 * Share(tally.survived, n));
+                      Share(tally.kills, n), Share(tally.dealt, n), Share(tally.taken, n),
+                      100.0 * Share(tally.survived, n));
     }
     return out;
 }
@@ -129,8 +129,8 @@ std::string SimulationReport::Json() const {
                ", \"name\": " + JsonText::Quote(fighters[i].name) +
                Format(", \"team\": %d, \"kills\": %.4f, \"damage_dealt\": %.4f, "
                       "\"damage_taken\": %.4f, \"survival_rate\": %.4f}%s\n",
-                      fighters[i].team, Share(tally.kills, n), Share(tally.damageDealt, n),
-                      Share(tally.damageTaken, n), Share(tally.survived, n),
+                      fighters[i].team, Share(tally.kills, n), Share(tally.dealt, n),
+                      Share(tally.taken, n), Share(tally.survived, n),
                       i + 1 < fighters.size() ? "," : "");
     }
     return out + "  ]\n}\n";
@@ -143,8 +143,7 @@ std::string SimulationReport::Csv() const {
         const FighterTally& tally = totals.fighters[i];
         out += CsvField(fighters[i].file) + "," + CsvField(fighters[i].name) +
                Format(",%d,%.4f,%.4f,%.4f,%.4f\n", fighters[i].team, Share(tally.kills, n),
-                      Share(tally.damageDealt, n), Share(tally.damageTaken, n),
-                      Share(tally.survived, n));
+                      Share(tally.dealt, n), Share(tally.taken, n), Share(tally.survived, n));
     }
     return out;
 }

@@ -62,6 +62,7 @@ BattleSnapshot BattleSnapshot::Capture(const BattleState& battle) {
     snapshot.messages = battle.messages;
     snapshot.history = battle.history;
     snapshot.outcome = battle.outcome;
+    snapshot.counts = battle.counts;
     return snapshot;
 }
 
@@ -91,14 +92,15 @@ void BattleSnapshot::Restore(BattleState& battle, bool wholeLog) const {
     if (battle.interface) {
         battle.interface->command = command;
     }
-    battle.lastTick = Clock::Ticks() - sincePhaseStep;
     battle.messages = messages;
     if (wholeLog) {
+        battle.lastTick = Clock::Ticks() - sincePhaseStep;
         battle.history = history;
     } else {
         battle.history.clear();
     }
     battle.outcome = outcome;
+    battle.counts = counts;
 }
 
 bool BattleSnapshot::operator==(const BattleSnapshot& other) const {
@@ -116,8 +118,8 @@ bool BattleSnapshot::operator==(const BattleSnapshot& other) const {
         }
     }
     return std::tie(targets, phase, turn, awaitingOrder, waiting, buttonHeld, command,
-                    sincePhaseStep, messages, history, outcome) ==
+                    sincePhaseStep, messages, history, outcome, counts) ==
            std::tie(other.targets, other.phase, other.turn, other.awaitingOrder, other.waiting,
                     other.buttonHeld, other.command, other.sincePhaseStep, other.messages,
-                    other.history, other.outcome);
+                    other.history, other.outcome, other.counts);
 }

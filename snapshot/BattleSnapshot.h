@@ -2,6 +2,7 @@
 
 #include "battle/Fighter.h"
 #include "battle/Missile.h"
+#include "insight/BattleCounts.h"
 #include "rules/BattleOutcome.h"
 
 #include <cstdint>
@@ -33,12 +34,13 @@ struct BattleSnapshot {
     std::deque<std::string> messages; // the seven lines on screen
     std::vector<std::string> history; // every line of the battle, oldest first
     BattleOutcome outcome = BattleOutcome::Undecided;
+    BattleCounts counts; // what each fighter has done so far
 
     static BattleSnapshot Capture(const BattleState& battle);
 
     // Makes `battle` this battle. Its fighter list is resized to fit; fighters it already
-    // has keep their settings tables. The log's history is left empty when `wholeLog` is
-    // false (playing forward needs none of it).
+    // has keep their settings tables. The log's history is left empty and the clock unread
+    // when `wholeLog` is false (playing forward, on any thread, needs neither).
     void Restore(BattleState& battle, bool wholeLog = true) const;
 
     // Field by field, fighters included.

@@ -51,7 +51,7 @@ public:
     // call PlayOn of another ForwardPlay, never of this one.
     void Start(const BattleSnapshot& from, uint64_t seed, uint64_t index);
 
-    // The record played on; its onHit and fighters may be read and set between plays.
+    // The record played on; its counts and fighters may be read and set between plays.
     BattleState& Battle() { return battle_; }
     const BattleState& Battle() const { return battle_; }
 

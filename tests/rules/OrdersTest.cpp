@@ -49,6 +49,8 @@ TEST_F(OrdersTest, BlowLaunchesAMarkerThenRollsTwoDiceThenDamage) {
                      "Ana swings at Bo!", "It hits for 6 damage!", "Bo has been killed!"}))
         << "the newest seven lines";
     EXPECT_EQ(engine.sound->samples, Lines(3, "Sounds\\sword_hit.wav"));
+    EXPECT_EQ(battle.counts.At(0).attacks, 4);
+    EXPECT_EQ(battle.counts.At(0).hits, 3);
 }
 
 // The blow lands where the target stands when it falls due: under 24 pixels, or it misses
@@ -102,13 +104,8 @@ TEST_F(OrdersTest, ShotAcrossTheFieldFiresThenHitsAndRepeatsEveryTwentyFour) {
 }
 
 // A hit pushes a prepared attack back by the damage; only past its start is it lost. The
-// hook hears the hit points actually lost, so a killing blow counts only what was left.
+// counts hear the hit points actually lost, so a killing blow counts only what was left.
 TEST_F(OrdersTest, HitPushesBackCancelsAndKillsInThatOrder) {
-    Lines heard;
-    battle.onHit = [&](const Fighter& attacker, const Fighter& victim, int32_t lost, bool killed) {
-        heard.push_back(attacker.name + " " + victim.name + " " + std::to_string(lost) +
-                        (killed ? " killed" : ""));
-    };
     Arm(ana, bo, OrderCode::MeleeRepeat, 8);
     ana.countdown = 5;
     ana.hitPoints = 7;
@@ -125,7 +122,12 @@ TEST_F(OrdersTest, HitPushesBackCancelsAndKillsInThatOrder) {
     ApplyDamage(battle, ana, 6, &bo);
     EXPECT_EQ(ana.hitPoints, 0);
     EXPECT_EQ(Log(), (Lines{"Ana has been cancelled!", "Ana has been killed!"}));
-    EXPECT_EQ(heard, (Lines{"Bo Ana 3", "Bo Ana 3", "Bo Ana 1 killed"}));
+    ApplyDamage(battle, ana, 2, &bo); // no more to lose, nor to die of
+    FighterCounts dealer, victim;
+    dealer.dealt = victim.taken = 7;
+    dealer.kills = 1;
+    EXPECT_EQ(battle.counts.At(0), victim);
+    EXPECT_EQ(battle.counts.At(1), dealer);
 }
 
 TEST_F(OrdersTest, MarkerFliesTwoPixelsAFrameTowardsTheTargetsSpotAndNeedsADirection) {

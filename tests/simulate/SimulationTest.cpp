@@ -51,9 +51,9 @@ TEST_F(SimulationTest, TheSameSeedGivesTheSameRunOnAnyJobsTheTotalsAddUpAndTheTu
         kills += f.kills;
         deaths += t.battles - f.survived;
         if (fighters[i].team == 1) {
-            dealtByTeam1 += f.damageDealt;
+            dealtByTeam1 += f.dealt;
         } else {
-            takenByOthers += f.damageTaken;
+            takenByOthers += f.taken;
         }
     }
     EXPECT_EQ(kills, deaths);
@@ -78,7 +78,7 @@ TEST(SimulationFigures, JsonAndCsvCarryEveryFieldOnAWorkedExample) {
     SimulationReport report;
     report.options = {4, 9, 2, 30};
     // Four battles: one won, two lost, one drawn; the median is of the middle two.
-    report.totals = {4, 1, 2, 1, {{10, 2}, {20, 1}, {60, 1}}, {{2, 30, 10, 3}, {1, 10, 30, 1}}};
+    report.totals = {4, 1, 2, 1, {{10, 2}, {20, 1}, {60, 1}}, {{{2, 30, 10}, 3}, {{1, 10, 30}, 1}}};
     report.fighters = {{"NPCs/fighter1.cfg", "Ann, \"the Bold\"", 1}, {"NPCs/f2.cfg", "Bo", 3}};
     report.othersTeam = 3;
     const std::string json = report.Json();

@@ -1,0 +1,84 @@
+#include "insight/WinChance.h"
+
+#include "rules/BattleOutcome.h"
+#include "snapshot/ForwardPlay.h"
+
+#include <chrono>
+#include <cmath>
+
+namespace {
+// Rest after an estimate, as a multiple of the time it took: at most a quarter of a core.
+constexpr int kRestFactor = 3;
+} // namespace
+
+WinChance::WinChance(int32_t battles) : battles_(battles), thread_([this] { Run(); }) {}
+
+WinChance::~WinChance() {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();
+}
+
+uint64_t WinChance::Offer(BattleSnapshot snapshot) {
+    snapshot.history.clear();
+    auto offered = std::make_unique<BattleSnapshot>(std::move(snapshot));
+    uint64_t number = 0;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        pending_ = std::move(offered); // an older one still waiting is dropped
+        number = pendingOffer_ = ++offers_;
+    }
+    wake_.notify_all();
+    return number;
+}
+
+WinChance::Estimate WinChance::Latest() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return latest_;
+}
+
+void WinChance::Forget() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    latest_ = {};
+    firstShown_ = offers_ + 1;
+}
+
+int32_t WinChance::Measure(const BattleSnapshot& from, int32_t battles,
+                           const std::atomic<bool>* stop) {
+    if (from.outcome != BattleOutcome::Undecided) {
+        return from.outcome == BattleOutcome::Victory ? 100 : 0;
+    }
+    ForwardPlay play;
+    int32_t wins = 0;
+    for (int32_t i = 0; i < battles && !(stop && *stop); ++i) {
+        wins += play.Play(from, kSeed, static_cast<uint64_t>(i), kTurnLimit).outcome ==
+                BattleOutcome::Victory;
+    }
+    return static_cast<int32_t>(std::lround(100.0 * wins / std::max(battles, 1)));
+}
+
+void WinChance::Run() {
+    // The thread's own steady clock: the game's clock seam belongs to the frame loop.
+    using Steady = std::chrono::steady_clock;
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_.load() || pending_ != nullptr; });
+        if (stopping_) {
+            return;
+        }
+        const std::unique_ptr<BattleSnapshot> from = std::move(pending_);
+        const uint64_t offer = pendingOffer_;
+        lock.unlock();
+        const Steady::time_point start = Steady::now();
+        const int32_t percent = Measure(*from, battles_, &stopping_);
+        const Steady::duration worked = Steady::now() - start;
+        lock.lock();
+        if (offer >= firstShown_) {
+            latest_ = {percent, offer};
+        }
+        wake_.wait_for(lock, worked * kRestFactor, [this] { return stopping_.load(); });
+    }
+}

@@ -13,7 +13,7 @@ namespace {
 // The battlefield's square, covered by two bands cut from the plain dark backing of the
 // background's command panel.
 constexpr int32_t kField = 8, kFieldSize = 256;
-constexpr float kBackingX = 272.0f, kBackingY = 123.0f, kBackingAlpha = 0.9f;
+constexpr float kBackingX = 272.0f, kBackingY = 123.0f, kBackingAlpha = 1.0f;
 
 constexpr int32_t kTitleY = 14, kHeadY = 38, kFirstRowY = 58, kRowHeight = 19;
 constexpr int32_t kPictureX = 12, kNameX = 31;

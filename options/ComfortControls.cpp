@@ -7,6 +7,7 @@
 #include "engine/NumberConversion.h"
 #include "graphics/Font.h"
 #include "graphics/VideoSystem.h"
+#include "options/HelpOverlay.h"
 #include "options/OptionsFile.h"
 #include "platform/Clock.h"
 #include "sound/SoundSystem.h"
@@ -40,32 +41,41 @@ bool ComfortControls::TakeFrame(BattleState& battle) {
     }
     Options& options = gKernel->options;
     const Options before = options;
-    const bool wasPaused = paused_;
     std::vector<int32_t> rest; // the keys the battle still sees
     for (const int32_t key : gInput->keysPressed) {
-        if (!TakeKey(key, battle)) {
+        if (shown_ == Shown::Help) {
+            shown_ = Shown::Battle; // any key
+        } else if (shown_ == Shown::Options) {
+            shown_ = screen_.Key(key, options) ? Shown::Options : Shown::Battle;
+        } else if (!TakeKey(key, battle, options)) {
             rest.push_back(key);
         }
     }
     gInput->keysPressed = std::move(rest);
+    if (shown_ == Shown::Options) {
+        screen_.Pointer(options);
+    }
     if (!(options == before)) {
         gSound->SetVolumes(options.MusicLevel(), options.SoundLevel());
         OptionsFile::Save(options);
     }
-    if (!paused_) {
+    if (shown_ == Shown::Battle && !paused_) {
+        // The battle's own frame covers the still one whole, even one that rests.
+        gInput->exposed = gInput->exposed || drawn_;
         drawn_ = false;
         return false;
     }
-    if (drawn_ && wasPaused && !gInput->exposed) {
+    const bool same = drawn_ && drawnShown_ == shown_ && drawnRow_ == screen_.row &&
+                      drawnOptions_ == options && !gInput->exposed;
+    if (same) {
         Clock::Sleep(kStillPause);
         return true;
     }
-    StillFrame(battle);
+    StillFrame(battle, options);
     return true;
 }
 
-bool ComfortControls::TakeKey(int32_t key, const BattleState& battle) {
-    Options& options = gKernel->options;
+bool ComfortControls::TakeKey(int32_t key, const BattleState& battle, Options& options) {
     switch (key) {
     case 'm':
         options.mute = options.mute ? 0 : 1;
@@ -80,33 +90,47 @@ bool ComfortControls::TakeKey(int32_t key, const BattleState& battle) {
         options.StepSpeed();
         return true;
     case InputSystem::kF1 + 10: // F11
-        if (gVideo->ToggleFullScreen()) {
-            options.fullScreen = gVideo->fullScreen ? 1 : 0;
-        }
+        OptionsScreen::SwapScreen(options);
         return true;
     case 'p':
     case ' ':
         // Once the battle is decided nothing moves anyway.
         paused_ = !paused_ && battle.outcome == BattleOutcome::Undecided;
         return true;
+    case InputSystem::kF1:
+    case '?':
+        shown_ = Shown::Help;
+        return true;
+    case 'o':
+        shown_ = Shown::Options;
+        return true;
     default:
         return false;
     }
 }
 
-void ComfortControls::StillFrame(BattleState& battle) {
+void ComfortControls::StillFrame(BattleState& battle, const Options& options) {
     gVideo->ClearFrame();
-    battle.DrawField();
-    for (const Missile& marker : battle.missiles) {
-        gVideo->DrawSpriteRegion(battle.tiles, kMarkerX, kMarkerY, kCell, kCell,
-                                 TruncateToInt(marker.x), TruncateToInt(marker.y), 1.0f, 1.0f, 1.0f,
-                                 1.0f);
+    if (shown_ == Shown::Help) {
+        HelpOverlay::Draw(battle);
+    } else if (shown_ == Shown::Options) {
+        screen_.Draw(battle, options);
+    } else {
+        battle.DrawField();
+        for (const Missile& marker : battle.missiles) {
+            gVideo->DrawSpriteRegion(battle.tiles, kMarkerX, kMarkerY, kCell, kCell,
+                                     TruncateToInt(marker.x), TruncateToInt(marker.y), 1.0f, 1.0f,
+                                     1.0f, 1.0f);
+        }
+        gVideo->DrawSpriteRegion(battle.tiles, kBannerX, kBannerY, kBannerWidth, kBannerHeight,
+                                 kFieldCentreX - static_cast<int32_t>(kBannerWidth) / 2, kBannerTop,
+                                 1.0f, 1.0f, 1.0f, 1.0f);
+        DrawCentred(*battle.font, "Paused", kBannerTop + 8);
+        DrawCentred(*battle.font, "Press P to go on", kBannerTop + 28);
     }
-    gVideo->DrawSpriteRegion(battle.tiles, kBannerX, kBannerY, kBannerWidth, kBannerHeight,
-                             kFieldCentreX - static_cast<int32_t>(kBannerWidth) / 2, kBannerTop,
-                             1.0f, 1.0f, 1.0f, 1.0f);
-    DrawCentred(*battle.font, "Paused", kBannerTop + 8);
-    DrawCentred(*battle.font, "Press P to go on", kBannerTop + 28);
     gVideo->EndFrame();
     drawn_ = true;
+    drawnShown_ = shown_;
+    drawnRow_ = screen_.row;
+    drawnOptions_ = options;
 }

@@ -87,3 +87,31 @@ TEST_F(Comfort, AtSpeedFourAFrameTakesFourStepsUntilThePlayerIsAsked) {
     Frame();
     EXPECT_EQ(CellDraws(kRingX, kRingY).size() * 100 + battle.phase, 105u) << "asked at once";
 }
+
+// F1 or ? shows the help and any key takes it away, unseen by the battle. O opens the
+// options: Up and Down choose a row, Left and Right change it, a click on a row's "<"
+// lowers it, all saved at once; Escape goes back to the battle. Nothing moves meanwhile.
+TEST_F(Comfort, TheHelpAndTheOptionsStandInForTheBattleUntilLeft) {
+    using Shown = ComfortControls::Shown;
+    const int32_t kUp = InputSystem::kUp, kDown = InputSystem::kDown;
+    const int32_t kLeft = InputSystem::kLeft, kRight = InputSystem::kRight;
+    Press({InputSystem::kF1});
+    EXPECT_EQ(battle.comfort->Showing(), Shown::Help);
+    Press({'q', '?', 'o'});
+    EXPECT_EQ(battle.comfort->Showing(), Shown::Battle);
+    EXPECT_TRUE(engine.input->keysPressed.empty());
+    Press({'o', kDown, kLeft, kDown, kRight, kDown, kLeft, kDown, kDown, kRight, kUp, kUp});
+    engine.input->mouseX = 335;
+    engine.input->mouseY = 135;
+    for (const bool held : {false, true, false}) {
+        engine.input->leftButton = held;
+        Press({});
+    }
+    const char kChanged[] = "music_volume = 90\nsound_volume = 90\nmute = 1\nspeed = 4\n"
+                            "difficulty = hard\n";
+    EXPECT_EQ(dir.Read("options.cfg"), kChanged);
+    EXPECT_EQ(battle.phase, 2) << "one step only, when the help went";
+    Press({InputSystem::kEscape});
+    EXPECT_EQ(battle.comfort->Showing(), Shown::Battle);
+    EXPECT_EQ(battle.phase, 6) << "at the speed just chosen";
+}

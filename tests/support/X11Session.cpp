@@ -48,6 +48,10 @@ unsigned long X11Session::FindWindow(const std::string& title, int pid, double s
     return found;
 }
 
+unsigned long X11Session::Root() const {
+    return DefaultRootWindow(display_);
+}
+
 void X11Session::RequestClose(unsigned long window) {
     XEvent event{};
     event.xclient.type = ClientMessage;
@@ -69,17 +73,25 @@ void X11Session::Key(const std::string& keysym, unsigned long window) {
     Shell("xdotool key --delay 150 " + to + keysym + " 2>/dev/null");
 }
 
-double X11Session::Brightness(unsigned long window, int x, int y, int width, int height) {
+std::string X11Session::Pixels(unsigned long window, int x, int y, int width, int height) {
     XImage* image =
         XGetImage(display_, window, x, y, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
-    if (!image) {
-        return -1.0;
-    }
-    double total = 0.0;
-    for (int i = 0; i < width * height; ++i) {
+    std::string rgb;
+    for (int i = 0; image && i < width * height; ++i) {
         const unsigned long pixel = XGetPixel(image, i % width, i / width);
-        total += double((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff);
+        rgb += {char(pixel >> 16), char(pixel >> 8), char(pixel)};
     }
-    XDestroyImage(image);
-    return total / (3.0 * width * height);
+    if (image) {
+        XDestroyImage(image);
+    }
+    return rgb;
+}
+
+double X11Session::Brightness(unsigned long window, int x, int y, int width, int height) {
+    const std::string rgb = Pixels(window, x, y, width, height);
+    double total = 0.0;
+    for (const char byte : rgb) {
+        total += static_cast<unsigned char>(byte);
+    }
+    return rgb.empty() ? -1.0 : total / static_cast<double>(rgb.size());
 }

@@ -17,6 +17,8 @@ public:
     // The visible window titled `title` of the process `pid`, waiting up to `seconds` for
     // it to appear; 0 when none did.
     unsigned long FindWindow(const std::string& title, int pid, double seconds);
+    // The whole screen's window, where a full-screen game shows.
+    unsigned long Root() const;
     // Sends WM_DELETE_WINDOW, as a window manager does when the user closes the window.
     void RequestClose(unsigned long window);
     // A press and release of the left button at a point of the window, through xdotool,
@@ -28,6 +30,8 @@ public:
     void Key(const std::string& keysym, unsigned long window = 0);
     // Mean of red, green and blue (0 to 255) over a rectangle of the window; -1 on failure.
     double Brightness(unsigned long window, int x, int y, int width, int height);
+    // Red, green and blue bytes of each pixel of the rectangle, row by row; empty on failure.
+    std::string Pixels(unsigned long window, int x, int y, int width, int height);
 
 private:
     Display* display_ = nullptr;

@@ -8,14 +8,15 @@
 #include "graphics/Font.h"
 #include "graphics/MainInterface.h"
 #include "graphics/VideoSystem.h"
-#include "options/ComfortControls.h"
 #include "insight/BattleInsight.h"
+#include "options/ComfortControls.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "rules/CombatLog.h"
 #include "rules/ComputerDecision.h"
 #include "rules/Orders.h"
 #include "rules/PlayerCommand.h"
+#include "saving/BattleSession.h"
 #include "sound/SoundSystem.h"
 
 #include <cstdio>
@@ -78,6 +79,7 @@ BattleState::~BattleState() = default;
 
 void BattleState::Init(std::string) {
     insight = std::make_unique<BattleInsight>();
+    session = BattleSession::ForGame();
     auto newInterface = std::make_unique<MainInterface>();
     newInterface->Init(GameFiles::kLayout);
     interface = std::move(newInterface);
@@ -131,9 +133,21 @@ void BattleState::StartBattle() {
     if (insight) {
         insight->Reset(*this);
     }
+    if (session) {
+        session->Started(*this);
+    }
+}
+
+void BattleState::Leave() {
+    if (session) {
+        session->Left(*this);
+    }
 }
 
 void BattleState::Update() {
+    if (session && session->Frame(*this)) {
+        return; // another battle stands here now: its frames start with the next
+    }
     if (comfort->TakeFrame(*this)) { // paused
         return;
     }
@@ -387,4 +401,7 @@ void BattleState::StepPhase() {
     }
     DispatchPhase(*this, phase);
     phase = phase % 12 + 1;
+    if (onPhase) {
+        onPhase();
+    }
 }

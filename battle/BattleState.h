@@ -9,12 +9,14 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class BattleInsight;
 class ComfortControls;
+class BattleSession;
 class Font;
 class MainInterface;
 
@@ -52,6 +54,12 @@ public:
     // The strip under the log, the log's scrolling, the win chance and the debriefing: the
     // game's alone (made by Init), none in a battle played headless.
     std::unique_ptr<BattleInsight> insight;
+    // Told of every order given, its fields set, before the fighter leaves the queue, and of
+    // every phase carried out, after its actions. Empty but where the game records its battle.
+    std::function<void(const Fighter& ordered)> onOrder;
+    std::function<void()> onPhase;
+    // Keeps the battle between starts (saves, replays); null outside the game.
+    std::unique_ptr<BattleSession> session;
 
     BattleState();
     ~BattleState() override;
@@ -61,7 +69,7 @@ public:
     void Update() override;
     void Render() override {}
     void Enter() override {}
-    void Leave() override {}
+    void Leave() override;
 
     // One player fighter's panel with its top-left corner at (x, y): name, hit points,
     // missile skill, speed and melee skill; green text while it waits for its order.

@@ -3,6 +3,7 @@
 #include "check/CheckCommand.h"
 #include "engine/Program.h"
 #include "engine/Version.h"
+#include "replay/ReplayCommand.h"
 #include "simulate/SimulateCommand.h"
 
 #include <cstdio>
@@ -25,6 +26,9 @@ const Command kCommands[] = {
     {"simulate",
      "  simulate [DIR]  play computer-only battles headless and say who wins how often\n",
      RunSimulateCommand},
+    {"replay",
+     "  replay [--verify] FILE  watch a recorded battle, or check that it still plays the same\n",
+     RunReplayCommand},
 };
 
 void PrintHelp() {

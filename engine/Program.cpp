@@ -2,6 +2,7 @@
 
 #include "battle/GameFiles.h"
 #include "engine/GameError.h"
+#include "engine/StateMachine.h"
 #include "platform/ErrorBox.h"
 #include "platform/GameFolder.h"
 
@@ -30,6 +31,7 @@ int RunProgram(SubsystemFactory factory) {
             gKernel->Update();
             gKernel->Render();
         }
+        gStateMachine->LeaveCurrent(); // a battle left unfinished keeps itself
     } catch (const GameError& error) {
         ErrorBox::Show(error.what());
     } catch (const std::bad_alloc&) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <map>
 
+#include "engine/GameState.h"
+
 class GameState;
 
 // Holds the game states by identifier and forwards the frame to the current one.
@@ -27,6 +29,8 @@ public:
     void Update() override;
     void Render() override;
     virtual void ChangeState(int32_t id);
+    // The program ends: the current state is left as a change would leave it.
+    void LeaveCurrent() { Current().Leave(); }
 
 private:
     GameState& Current();

@@ -16,10 +16,26 @@ std::function<void(uint32_t)>& SeedSink() {
     return sink;
 }
 
+std::function<void(int)>& Listener() {
+    static thread_local std::function<void(int)> listener;
+    return listener;
+}
+
 } // namespace
 
 int Random::Next() {
-    return NextSource() ? NextSource()() : std::rand();
+    if (NextSource()) {
+        return NextSource()();
+    }
+    const int value = std::rand();
+    if (Listener()) {
+        Listener()(value);
+    }
+    return value;
+}
+
+void Random::Listen(std::function<void(int)> listener) {
+    Listener() = std::move(listener);
 }
 
 void Random::Seed(uint32_t seed) {

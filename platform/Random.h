@@ -11,6 +11,9 @@ public:
     static void Seed(uint32_t seed);
 
     static void Override(std::function<int()> next, std::function<void(uint32_t)> seed = {});
+    // Hears every value the thread's own generator draws (not an override's), e.g. to
+    // record a battle's dice; an empty function stops it.
+    static void Listen(std::function<void(int)> listener);
     static void Restore();
 
     // An override for as long as it lives; the thread's previous one (or none) comes back

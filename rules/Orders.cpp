@@ -22,6 +22,9 @@ float Distance(float x1, float y1, float x2, float y2) {
 
 void GiveOrder(BattleState& battle) {
     if (!battle.decisionQueue.empty()) {
+        if (battle.onOrder) {
+            battle.onOrder(*battle.decisionQueue.front());
+        }
         battle.decisionQueue.pop_front();
     }
     battle.awaitingOrder = false;

@@ -1,0 +1,51 @@
+#include "saving/SaveGame.h"
+
+#include "battle/GameFiles.h"
+#include "platform/FileReader.h"
+#include "saving/ByteReader.h"
+#include "saving/ByteWriter.h"
+#include "saving/FileEnvelope.h"
+#include "saving/SnapshotCodec.h"
+
+std::string SaveGame::Encode() const {
+    ByteWriter out;
+    out.Text(battle);
+    out.U64(fighterFiles);
+    SnapshotCodec::Write(out, snapshot);
+    recording.Write(out);
+    return FileEnvelope::Seal(FileEnvelope::Kind::Save, out.Bytes());
+}
+
+bool SaveGame::Decode(const std::string& bytes, SaveGame& save, std::string& reason) {
+    std::string payload;
+    if (!FileEnvelope::Open(bytes, FileEnvelope::Kind::Save, payload, reason)) {
+        return false;
+    }
+    ByteReader in(payload);
+    save.battle = in.Text();
+    save.fighterFiles = in.U64();
+    if (SnapshotCodec::Read(in, save.snapshot) && save.recording.Read(in) && in.Left() != 0) {
+        in.Fail("it has bytes after its end");
+    }
+    if (!in.Failed() && save.snapshot.fighters.size() != save.recording.start.fighters.size()) {
+        in.Fail("its battle and its recording have different fighters");
+    }
+    if (in.Failed()) {
+        reason = "it is damaged (" + in.Reason() + ")";
+        return false;
+    }
+    return true;
+}
+
+uint64_t SaveGame::FighterFilesHash() {
+    uint64_t hash = SnapshotCodec::Hash("");
+    for (int n = 1; n <= GameFiles::kFighterCount; ++n) {
+        std::string contents;
+        if (!FileReader::ReadAll(GameFiles::FighterFile(n), contents)) {
+            contents.clear();
+        }
+        // Each file's length first, so that bytes moved from one file to the next count.
+        hash = SnapshotCodec::Hash(std::to_string(contents.size()) + ":" + contents, hash);
+    }
+    return hash;
+}

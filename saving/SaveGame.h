@@ -1,0 +1,24 @@
+#pragma once
+
+#include "replay/Recording.h"
+#include "snapshot/BattleSnapshot.h"
+
+#include <cstdint>
+#include <string>
+
+// What a save file holds: which battle it is (empty for the game folder's own fighters; a
+// battle folder's name otherwise), a hash of the fighter files it was read from, the
+// battle itself and its recording so far, so that the replay of a resumed battle is whole.
+struct SaveGame {
+    std::string battle;
+    uint64_t fighterFiles = 0;
+    BattleSnapshot snapshot;
+    Recording recording;
+
+    std::string Encode() const; // sealed with version and checksum
+    // False with the reason when the bytes are not a whole, sound save of this version.
+    static bool Decode(const std::string& bytes, SaveGame& save, std::string& reason);
+
+    // The hash of the fighter files a battle reads now (a missing file hashes as empty).
+    static uint64_t FighterFilesHash();
+};

@@ -1,0 +1,67 @@
+#include "replay/ReplayFile.h"
+#include "replay/ReplayPlayer.h"
+#include "saving/BattleSession.h"
+#include "tests/saving/SavingFixture.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The recording played headless: where it went another way, empty when it matched.
+std::string Verify(const Recording& recording, BattleState& battle) {
+    ReplayPlayer player(recording);
+    player.Begin(battle);
+    while (player.Step(battle)) {
+    }
+    return player.Matches(battle) ? "" : "went another way: " + player.Divergence();
+}
+
+} // namespace
+
+// A battle whose decisions come some frames late ends and leaves its replay, which plays
+// the same battle again line for line; a changed die, a lost order or another end is found.
+TEST_F(SavingFixture, AReplayReproducesTheBattleAndNamesWhereItWentAnotherWay) {
+    auto original = Start();
+    PlayToEnd(*original, 3);
+    Recording recording;
+    std::string reason;
+    ASSERT_TRUE(ReplayFile::Load(fs::directory_iterator("replays")->path(), recording, reason))
+        << reason;
+    BattleState played;
+    EXPECT_EQ(Verify(recording, played), "");
+    EXPECT_EQ(played.history, original->history);
+
+    std::size_t order = 0;
+    Recording changed = recording;
+    for (std::size_t i = 0; i < recording.steps.size(); ++i) {
+        order = recording.steps[i].kind == Recording::Step::Kind::Order ? i : order;
+        for (int32_t& value : changed.steps[i].dice) {
+            value += 1;
+        }
+    }
+    EXPECT_NE(Verify(changed, played).find("went another way: turn "), std::string::npos);
+    changed = recording;
+    changed.steps.erase(changed.steps.begin() + static_cast<std::ptrdiff_t>(order));
+    EXPECT_NE(Verify(changed, played).find("the recording has"), std::string::npos);
+    changed = recording;
+    changed.turns += 1;
+    EXPECT_EQ(Verify(changed, played), "went another way: ");
+}
+
+// The newest replays are kept, the oldest removed, and nothing but replays.
+TEST_F(SavingFixture, TheNewestReplaysAreKept) {
+    dir.Write("r/old.vrp.bad", "x");
+    std::vector<std::string> written;
+    for (std::size_t i = 0; i < BattleSession::kReplaysKept + 2; ++i) {
+        written.push_back(BattleSession::WriteReplay(Recording{}, "r"));
+    }
+    std::size_t replays = 0;
+    for (const auto& entry : fs::directory_iterator("r")) {
+        replays += entry.path().extension() == ".vrp";
+    }
+    EXPECT_EQ(replays, BattleSession::kReplaysKept);
+    EXPECT_FALSE(fs::exists(written[1]));
+    EXPECT_TRUE(fs::exists(written[2]) && fs::exists("r/old.vrp.bad"));
+}

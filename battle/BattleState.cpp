@@ -200,6 +200,7 @@ void BattleState::DrawField() {
     DrawGround();
     gVideo->DrawSprite(background, 0, 0, 1.0f, 1.0f, 1.0f, 1.0f);
     DrawFighters();
+    comfort->DrawStatus(*this);
 }
 
 void BattleState::EndIfDecided() {

@@ -25,6 +25,9 @@ constexpr uint64_t kStillPause = 20000;
 constexpr int32_t kFieldCentreX = 136;
 constexpr int32_t kBannerTop = 110;
 
+// The strip's bottom line, below what the insight shows there.
+constexpr int32_t kStatusY = 460, kStatusLeft = 12, kStatusRight = 630;
+
 void DrawCentred(Font& font, const std::string& text, int32_t y) {
     font.DrawText(text, kFieldCentreX - font.TextWidth(text) / 2, y, 1.0f, 1.0f, 1.0f);
 }
@@ -58,6 +61,7 @@ bool ComfortControls::TakeFrame(BattleState& battle) {
     if (!(options == before)) {
         gSound->SetVolumes(options.MusicLevel(), options.SoundLevel());
         OptionsFile::Save(options);
+        gInput->exposed = true; // the status line changed, even under a resting banner
     }
     if (shown_ == Shown::Battle && !paused_) {
         // The battle's own frame covers the still one whole, even one that rests.
@@ -73,6 +77,34 @@ bool ComfortControls::TakeFrame(BattleState& battle) {
     }
     StillFrame(battle, options);
     return true;
+}
+
+void ComfortControls::DrawStatus(const BattleState& battle) const {
+    if (!gKernel) {
+        return;
+    }
+    const Options& options = gKernel->options;
+    std::string status;
+    const auto add = [&status](const std::string& part) {
+        status += (status.empty() ? "" : "   ") + part;
+    };
+    if (options.speed != 1) {
+        add("Speed " + std::to_string(options.speed) + " x");
+    }
+    if (options.mute) {
+        add("Muted");
+    }
+    if (options.soundVolume != Options::kFullVolume) {
+        add("Sound " + std::to_string(options.soundVolume) + " %");
+    }
+    if (options.musicVolume != Options::kFullVolume) {
+        add("Music " + std::to_string(options.musicVolume) + " %");
+    }
+    Font& font = *battle.font;
+    font.DrawText("F1 or ?: every key", kStatusLeft, kStatusY, 1.0f, 1.0f, 1.0f);
+    if (!status.empty()) {
+        font.DrawText(status, kStatusRight - font.TextWidth(status), kStatusY, 1.0f, 1.0f, 1.0f);
+    }
 }
 
 bool ComfortControls::TakeKey(int32_t key, const BattleState& battle, Options& options) {

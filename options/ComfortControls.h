@@ -28,6 +28,9 @@ public:
     // Steps the computer's work takes per frame: 1, 2 or 4.
     int32_t Speed() const;
     bool Paused() const { return paused_; }
+    // The bottom line of the strip under the log: where the keys are told, and the options
+    // away from their defaults ("Speed 4 x   Muted"). Part of every battle picture.
+    void DrawStatus(const BattleState& battle) const;
     Shown Showing() const { return shown_; }
 
     KeyboardOrders keyboard; // called by the battle after the pointer's order handling

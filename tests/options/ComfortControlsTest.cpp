@@ -4,6 +4,7 @@
 #include "tests/battle/BattleFixture.h"
 #include "tests/support/TempDir.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -77,6 +78,8 @@ TEST_F(Comfort, WhilePausedNothingMovesAndTheLoopSleeps) {
 TEST_F(Comfort, AtSpeedFourAFrameTakesFourStepsUntilThePlayerIsAsked) {
     gKernel->options.speed = 4;
     ASSERT_TRUE(Frame());
+    EXPECT_TRUE(std::any_of(font->texts.begin(), font->texts.end(),
+                            [](const auto& shown) { return shown.text == "Speed 4 x"; }));
     battle.missiles = {{20, 50, 200, 50, 2, 0}, {188, 50, 200, 50, 2, 0}};
     Frame();
     EXPECT_EQ(CellDraws(kMarkerX, kMarkerY), (Places{{28, 50}, {194, 50}}));

@@ -35,6 +35,9 @@ void DrawCentred(Font& font, const std::string& text, int32_t y) {
 } // namespace
 
 int32_t ComfortControls::Speed() const {
+    if (fixedSpeed > 0) {
+        return fixedSpeed;
+    }
     return gKernel ? gKernel->options.speed : 1;
 }
 

@@ -25,8 +25,11 @@ public:
     // First in every battle frame. True when the battle must stand still this frame;
     // this has then drawn or rested.
     bool TakeFrame(BattleState& battle);
-    // Steps the computer's work takes per frame: 1, 2 or 4.
+    // Steps the computer's work takes per frame: 1, 2 or 4, or fixedSpeed when set.
     int32_t Speed() const;
+    // Above 0, the speed whatever the options say, which stay as the player set them (a
+    // replay is watched a step a frame).
+    int32_t fixedSpeed = 0;
     bool Paused() const { return paused_; }
     // The bottom line of the strip under the log: where the keys are told, and the options
     // away from their defaults ("Speed 4 x   Muted"). Part of every battle picture.

@@ -5,6 +5,7 @@
 #include "engine/Program.h"
 #include "engine/StateMachine.h"
 #include "graphics/VideoSystem.h"
+#include "options/ComfortControls.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "replay/Recording.h"
@@ -90,9 +91,7 @@ void ReplayViewer::HandleKeys() {
                                          key != InputSystem::kF1 + 10;
                               }),
                keys.end());
-    if (gKernel) {
-        gKernel->options.speed = 1;
-    }
+    battle_.comfort->fixedSpeed = 1; // the player's own speed stays in options.cfg
 }
 
 void ReplayViewer::BattleFrame() {

@@ -68,6 +68,11 @@ void X11Session::Click(unsigned long window, int x, int y) {
           std::to_string(y) + " sleep 0.1 mousedown 1 sleep 0.15 mouseup 1 sleep 0.1");
 }
 
+void X11Session::MoveTo(unsigned long window, int x, int y) {
+    Shell("xdotool mousemove --window " + std::to_string(window) + " " + std::to_string(x) + " " +
+          std::to_string(y) + " sleep 0.1");
+}
+
 void X11Session::Key(const std::string& keysym, unsigned long window) {
     const std::string to = window ? "--window " + std::to_string(window) + " " : "";
     Shell("xdotool key --delay 150 " + to + keysym + " 2>/dev/null");

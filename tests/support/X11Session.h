@@ -24,6 +24,8 @@ public:
     // A press and release of the left button at a point of the window, through xdotool,
     // held long enough for the game to see them in separate frames.
     void Click(unsigned long window, int x, int y);
+    // The pointer moved to a point of the window, no button pressed.
+    void MoveTo(unsigned long window, int x, int y);
     // A key pressed and released (an X keysym name such as "r"), sent to `window` itself or,
     // with none given, to the window under the pointer: with no window manager the keyboard
     // follows the pointer.

@@ -6,11 +6,14 @@
 #include "battle/BattleState.h"
 #include "engine/InputSystem.h"
 #include "engine/Kernel.h"
+#include "insight/BattleInsight.h"
+#include "insight/WinChance.h"
 #include "platform/Clock.h"
 #include "platform/PathResolver.h"
 #include "platform/Random.h"
 #include "rules/CombatLog.h"
 #include "rules/Orders.h"
+#include "snapshot/BattleSnapshot.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
@@ -47,6 +50,9 @@ public:
         gSound = new NullSound;
         gInput = new InputSystem;
         battle.Init("");
+        // Its thread would add its own processor time to the frames'; it is measured
+        // alone (BM_WinChanceUpdate) and in the running game (the probe).
+        battle.insight.reset();
         if (!realVideo) {
             battle.font = std::make_unique<NullFont>();
         }
@@ -219,5 +225,18 @@ void BM_BattleLoopHeadless(benchmark::State& state) {
                                      static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_BattleLoopHeadless)->Unit(benchmark::kMicrosecond);
+
+// One update of the win chance from the start of the shipped battle, the dearest state
+// (every battle played whole): its battles on the calling thread, without the rests.
+void BM_WinChanceUpdate(benchmark::State& state) {
+    BenchGame game(false);
+    const BattleSnapshot start = BattleSnapshot::Capture(game.battle);
+    int32_t percent = 0;
+    for (auto _ : state) {
+        percent = WinChance::Measure(start, WinChance::kBattles);
+    }
+    state.counters["percent"] = percent;
+}
+BENCHMARK(BM_WinChanceUpdate)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -7,7 +7,8 @@
 //   vornak_probe [--dir D] [--settle SECONDS] [--cpu SECONDS] [--frames COUNTER.so]
 //                -- program [args...]
 //
-// Prints key=value lines: startup_ms, mapped_ms, peak_kb, cpu_percent, frames_per_second.
+// Prints key=value lines: startup_ms, mapped_ms, peak_kb, cpu_percent, worker_cpu_percent (the
+// game's win chance thread alone), frames_per_second.
 #include "bench/ProcessStats.h"
 
 #include <X11/Xatom.h>
@@ -28,6 +29,8 @@
 #include <vector>
 
 namespace {
+
+const char kWinChanceThread[] = "win chance";
 
 double Now() {
     timespec now;
@@ -266,14 +269,20 @@ int main(int argc, char** argv) {
         uint64_t ticksAfter = 0;
         const double from = Now();
         const uint64_t framesBefore = counter.empty() ? 0 : ReadCounter(counter);
+        uint64_t workerBefore = 0, workerAfter = 0;
         ProcessStats::ReadCpuTicks(child, ticksBefore);
+        ProcessStats::ReadThreadCpuTicks(child, kWinChanceThread, workerBefore);
         Sleep(cpuSeconds);
         ProcessStats::ReadCpuTicks(child, ticksAfter);
+        ProcessStats::ReadThreadCpuTicks(child, kWinChanceThread, workerAfter);
         const uint64_t framesAfter = counter.empty() ? 0 : ReadCounter(counter);
         const double seconds = Now() - from;
         const double perSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
         std::printf("cpu_percent=%.1f\n",
                     100.0 * static_cast<double>(ticksAfter - ticksBefore) / perSecond / seconds);
+        // The frame loop's share is the rest: its own thread and the driver's.
+        std::printf("worker_cpu_percent=%.1f\n",
+                    100.0 * static_cast<double>(workerAfter - workerBefore) / perSecond / seconds);
         if (!counter.empty()) {
             std::printf("frames_per_second=%.1f\n",
                         static_cast<double>(framesAfter - framesBefore) / seconds);

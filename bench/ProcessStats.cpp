@@ -1,6 +1,7 @@
 #include "bench/ProcessStats.h"
 
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <sstream>
 
@@ -69,6 +70,26 @@ bool ParseHighWaterKb(const std::string& status, uint64_t& kilobytes) {
 bool ReadCpuTicks(pid_t pid, uint64_t& ticks) {
     std::string text;
     return ReadText("/proc/" + std::to_string(pid) + "/stat", text) && ParseCpuTicks(text, ticks);
+}
+
+bool ReadThreadCpuTicks(pid_t pid, const std::string& name, uint64_t& ticks) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* dir = opendir(tasks.c_str());
+    if (dir == nullptr) {
+        return false;
+    }
+    ticks = 0;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string task = tasks + "/" + entry->d_name;
+        std::string comm, stat;
+        uint64_t own = 0;
+        if (entry->d_name[0] != '.' && ReadText(task + "/comm", comm) && comm == name + "\n" &&
+            ReadText(task + "/stat", stat) && ParseCpuTicks(stat, own)) {
+            ticks += own;
+        }
+    }
+    closedir(dir);
+    return true;
 }
 
 bool ReadHighWaterKb(pid_t pid, uint64_t& kilobytes) {

@@ -17,6 +17,8 @@ bool ParseCpuTicks(const std::string& statLine, uint64_t& ticks);
 bool ParseHighWaterKb(const std::string& status, uint64_t& kilobytes);
 
 bool ReadCpuTicks(pid_t pid, uint64_t& ticks);
+// The same for the process's threads named `name` (their comm), added up; 0 when none.
+bool ReadThreadCpuTicks(pid_t pid, const std::string& name, uint64_t& ticks);
 bool ReadHighWaterKb(pid_t pid, uint64_t& kilobytes);
 
 // True when any 32-bit pixel of the picture has a bit of `colourMask` set. Rows are

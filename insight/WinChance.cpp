@@ -3,12 +3,15 @@
 #include "rules/BattleOutcome.h"
 #include "snapshot/ForwardPlay.h"
 
-#include <chrono>
 #include <cmath>
 
+#include <pthread.h>
+
 namespace {
-// Rest after an estimate, as a multiple of the time it took: at most a quarter of a core.
+// Rest after a chunk of battles, as a multiple of the time it took.
 constexpr int kRestFactor = 3;
+// The thread's own steady clock: the game's clock seam belongs to the frame loop.
+using Steady = std::chrono::steady_clock;
 } // namespace
 
 WinChance::WinChance(int32_t battles) : battles_(battles), thread_([this] { Run(); }) {}
@@ -47,38 +50,45 @@ void WinChance::Forget() {
 }
 
 int32_t WinChance::Measure(const BattleSnapshot& from, int32_t battles,
-                           const std::atomic<bool>* stop) {
+                           const std::function<bool()>& between) {
     if (from.outcome != BattleOutcome::Undecided) {
         return from.outcome == BattleOutcome::Victory ? 100 : 0;
     }
     ForwardPlay play;
     int32_t wins = 0;
-    for (int32_t i = 0; i < battles && !(stop && *stop); ++i) {
+    for (int32_t i = 0; i < battles; ++i) {
         wins += play.Play(from, kSeed, static_cast<uint64_t>(i), kTurnLimit).outcome ==
                 BattleOutcome::Victory;
+        if (between && (i + 1) % kChunk == 0 && i + 1 < battles && !between()) {
+            break;
+        }
     }
     return static_cast<int32_t>(std::lround(100.0 * wins / std::max(battles, 1)));
 }
 
+bool WinChance::Rest() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    wake_.wait_for(lock, (Steady::now() - chunkStart_) * kRestFactor, [this] { return stopping_; });
+    chunkStart_ = Steady::now();
+    return !stopping_;
+}
+
 void WinChance::Run() {
-    // The thread's own steady clock: the game's clock seam belongs to the frame loop.
-    using Steady = std::chrono::steady_clock;
+    pthread_setname_np(pthread_self(), "win chance");
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return stopping_.load() || pending_ != nullptr; });
+        wake_.wait(lock, [this] { return stopping_ || pending_ != nullptr; });
         if (stopping_) {
             return;
         }
         const std::unique_ptr<BattleSnapshot> from = std::move(pending_);
         const uint64_t offer = pendingOffer_;
+        chunkStart_ = Steady::now();
         lock.unlock();
-        const Steady::time_point start = Steady::now();
-        const int32_t percent = Measure(*from, battles_, &stopping_);
-        const Steady::duration worked = Steady::now() - start;
+        const int32_t percent = Measure(*from, battles_, [this] { return Rest(); });
         lock.lock();
-        if (offer >= firstShown_) {
+        if (offer >= firstShown_ && !stopping_) {
             latest_ = {percent, offer};
         }
-        wake_.wait_for(lock, worked * kRestFactor, [this] { return stopping_.load(); });
     }
 }

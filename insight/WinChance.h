@@ -2,9 +2,10 @@
 
 #include "snapshot/BattleSnapshot.h"
 
-#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -15,9 +16,10 @@
 //
 // Offer hands over the newest state; a state offered while another is being played waits,
 // and only the newest waiting one is played. The same state always gives the same figure
-// (a fixed series of seeds). After each estimate the thread rests for a few times as long
-// as it worked, so that a battle stepping fast leaves the game most of a core, and with
-// nothing new it sleeps until something is offered. Destroying it stops and joins it.
+// (a fixed series of seeds). Between every few battles the thread rests for three times as
+// long as they took, so that however fast the battle steps it takes at most a quarter of a
+// core; with nothing new it sleeps until something is offered. Its name is "win chance",
+// for whoever measures it. Destroying it stops and joins it.
 class WinChance {
 public:
     static constexpr int32_t kBattles = 1000;
@@ -43,12 +45,15 @@ public:
     // The estimate itself, on the calling thread: wins of team 1 in `battles` battles, in
     // percent rounded; 100 or 0 at once for a battle already decided, a draw counts as
     // no win.
-    // A stop that becomes true ends it early with a figure of no meaning.
+    // `between`, when given, is called after every kChunk battles; false ends the estimate
+    // early with a figure of no meaning.
+    static constexpr int32_t kChunk = 50;
     static int32_t Measure(const BattleSnapshot& from, int32_t battles,
-                           const std::atomic<bool>* stop = nullptr);
+                           const std::function<bool()>& between = {});
 
 private:
     void Run();
+    bool Rest(); // after a chunk of battles: false when stopping
 
     const int32_t battles_;
     mutable std::mutex mutex_;
@@ -58,6 +63,7 @@ private:
     uint64_t pendingOffer_ = 0;
     uint64_t firstShown_ = 0; // estimates of earlier offers are forgotten
     Estimate latest_;
-    std::atomic<bool> stopping_{false};
+    bool stopping_ = false;
+    std::chrono::steady_clock::time_point chunkStart_;
     std::thread thread_; // last: started once everything above is ready
 };

@@ -36,6 +36,7 @@ public:
     FighterCounts At(std::size_t place) const;
 
     bool operator==(const BattleCounts& other) const;
+    bool operator!=(const BattleCounts& other) const { return !(*this == other); }
 
 private:
     FighterCounts& Of(const FighterList& list, const Fighter& fighter);

@@ -30,8 +30,12 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
+std::string Actions(int32_t actions) {
+    return Format("%d action%s", actions, actions == 1 ? "" : "s");
+}
+
 std::string ActionsToGo(int32_t actions) {
-    return Format(", %d action%s to go", actions, actions == 1 ? "" : "s");
+    return ", " + Actions(actions) + " to go";
 }
 
 // The command buttons' numbers for the four attacks.
@@ -102,7 +106,7 @@ std::string InfoStrip::OddsLine(int32_t line, const Fighter& attacker, const Fig
     case 0:
         return Format("Hit %d %%   Damage 1-%d", odds.hitPercent, odds.damageSides);
     case 1:
-        return Format("Lands in %d action%s", odds.actions, odds.actions == 1 ? "" : "s");
+        return "Lands in " + Actions(odds.actions);
     default:
         return Format("Falls after %.1f hits on average", odds.hitsToKill);
     }

@@ -51,9 +51,6 @@ void WinChance::Forget() {
 
 int32_t WinChance::Measure(const BattleSnapshot& from, int32_t battles,
                            const std::function<bool()>& between) {
-    if (from.outcome != BattleOutcome::Undecided) {
-        return from.outcome == BattleOutcome::Victory ? 100 : 0;
-    }
     ForwardPlay play;
     int32_t wins = 0;
     for (int32_t i = 0; i < battles; ++i) {

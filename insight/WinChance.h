@@ -43,8 +43,8 @@ public:
     void Forget();
 
     // The estimate itself, on the calling thread: wins of team 1 in `battles` battles, in
-    // percent rounded; 100 or 0 at once for a battle already decided, a draw counts as
-    // no win.
+    // percent rounded (a draw is no win): 100 or 0 for a battle already decided, which
+    // every play finds over at once.
     // `between`, when given, is called after every kChunk battles; false ends the estimate
     // early with a figure of no meaning.
     static constexpr int32_t kChunk = 50;

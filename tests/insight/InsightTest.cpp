@@ -118,6 +118,10 @@ TEST_F(Insight, CardUnderThePointerAndOddsOnAnEnemy) {
     hesk.dead = true;
     InfoStrip::Draw(battle, log, -1);
     EXPECT_TRUE(Drawn().empty());
+    font->texts.clear();
+    engine.input->mouseX = 45; // on the archer herself: a card, no odds
+    InfoStrip::Draw(battle, log, -1);
+    EXPECT_TRUE(Shows("Ana") && !Shows("Lands in 24 actions"));
 }
 
 // Scrolled by pages or the wheel over the log, the box shows older lines, never past the
@@ -169,4 +173,25 @@ TEST_F(Insight, WinChanceOfADecidedBattleAndOfAnOpenOne) {
     EXPECT_EQ(worker.Latest().percent, open);
     worker.Forget();
     EXPECT_EQ(worker.Latest().percent, -1);
+}
+
+// The table at the end: the outcome and the length, each fighter's counts with its hits
+// out of its attacks; Tab hides it and shows it again.
+TEST_F(Insight, TheDebriefingAndTab) {
+    battle.insight = std::make_unique<BattleInsight>();
+    battle.outcome = BattleOutcome::Victory;
+    battle.turn = 12;
+    battle.counts.fighters = {{1, 7, 0, 5, 2}};
+    battle.insight->DrawResting(battle);
+    for (const char* text :
+         {"Victory! after 12 turns", "Kills", "Dealt", "Taken", "Hits", "2/5", "7", "0/0"}) {
+        EXPECT_TRUE(Shows(text)) << text;
+    }
+    engine.input->keysPressed = {InputSystem::kTab};
+    EXPECT_TRUE(battle.insight->RestingKeys(battle));
+    font->texts.clear();
+    battle.insight->DrawResting(battle);
+    EXPECT_FALSE(Shows("Kills"));
+    EXPECT_TRUE(battle.insight->RestingKeys(battle));
+    EXPECT_TRUE(battle.insight->DebriefingShown());
 }

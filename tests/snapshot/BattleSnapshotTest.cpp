@@ -85,6 +85,7 @@ TEST(BattleSnapshot, ACopyPlaysOnExactlyAsTheOriginal) {
     ASSERT_NE(original->outcome, BattleOutcome::Undecided);
     ASSERT_TRUE(awaited && inFlight && countingDown) << "the moments cover the hard cases";
     const BattleSnapshot end = BattleSnapshot::Capture(*original);
+    ASSERT_NE(end.counts, BattleCounts{}) << "what the fighters did goes with the copy";
     const uint32_t endNow = clock.now;
 
     for (const auto& [now, snapshot] : moments) {

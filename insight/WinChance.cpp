@@ -54,7 +54,7 @@ int32_t WinChance::Measure(const BattleSnapshot& from, int32_t battles,
     ForwardPlay play;
     int32_t wins = 0;
     for (int32_t i = 0; i < battles; ++i) {
-        wins += play.Play(from, kSeed, static_cast<uint64_t>(i), kTurnLimit).outcome ==
+        wins += play.Play(from, kSeed, static_cast<uint64_t>(i), from.turn + kTurnsAhead).outcome ==
                 BattleOutcome::Victory;
         if (between && (i + 1) % kChunk == 0 && i + 1 < battles && !between()) {
             break;

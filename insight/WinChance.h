@@ -23,7 +23,8 @@
 class WinChance {
 public:
     static constexpr int32_t kBattles = 1000;
-    static constexpr int32_t kTurnLimit = 500;
+    // Turns played on beyond the present one; a battle still open then is no win.
+    static constexpr int32_t kTurnsAhead = 200;
     static constexpr uint64_t kSeed = 1;
 
     struct Estimate {

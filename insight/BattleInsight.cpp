@@ -21,8 +21,20 @@ void BattleInsight::Changed(BattleState& battle) {
     // Playing forward needs none of the history: it is set aside rather than copied.
     std::vector<std::string> history;
     history.swap(battle.history);
-    winChance_.Offer(BattleSnapshot::Capture(battle));
+    BattleSnapshot now = BattleSnapshot::Capture(battle);
     history.swap(battle.history);
+    // A step in which nobody did anything moves only the battle's clock on: the chance
+    // is the same, and measuring it again would cost a core's share for nothing.
+    BattleSnapshot sameTime = now;
+    sameTime.phase = offered_.phase;
+    sameTime.turn = offered_.turn;
+    sameTime.sincePhaseStep = offered_.sincePhaseStep;
+    if (offeredAny_ && sameTime == offered_) {
+        return;
+    }
+    offered_ = now;
+    offeredAny_ = true;
+    winChance_.Offer(std::move(now));
 }
 
 bool BattleInsight::ScrollKeys(const BattleState& battle) {
@@ -71,5 +83,6 @@ void BattleInsight::Reset(BattleState& battle) {
     log.ToNewest();
     debriefingShown_ = true;
     winChance_.Forget();
+    offeredAny_ = false;
     Changed(battle);
 }

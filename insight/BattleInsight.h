@@ -34,5 +34,7 @@ private:
     bool ScrollKeys(const BattleState& battle);
 
     bool debriefingShown_ = true;
+    BattleSnapshot offered_; // the last state measured
+    bool offeredAny_ = false;
     WinChance winChance_;
 };

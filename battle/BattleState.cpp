@@ -17,6 +17,8 @@
 #include "rules/Orders.h"
 #include "rules/PlayerCommand.h"
 #include "saving/BattleSession.h"
+#include "scenarios/ChooserState.h"
+#include "scenarios/PlayerRecord.h"
 #include "sound/SoundSystem.h"
 
 #include <cstdio>
@@ -92,6 +94,7 @@ void BattleState::Init(std::string) {
 
     background = gVideo->LoadTGA(GameFiles::kBackground);
     tiles = gVideo->LoadTGA(GameFiles::kTiles);
+    grounds.Load(battle.ground);
 
     StartBattle();
     gSound->PlayMusic(GameFiles::kMusic);
@@ -103,13 +106,14 @@ void BattleState::Restart() {
     LoadFighters();
     messages.clear();
     history.clear();
+    grounds.Load(battle.ground);
     StartBattle();
 }
 
 void BattleState::LoadFighters() {
     for (int n = 1; n <= GameFiles::kFighterCount; ++n) {
         auto fighter = std::make_unique<Fighter>();
-        fighter->Init(GameFiles::FighterFile(n));
+        fighter->Init(battle.FighterFile(n));
         fighters.push_back(std::move(fighter)); // only once its file has loaded
     }
 }
@@ -149,6 +153,9 @@ void BattleState::Update() {
         return; // another battle stands here now: its frames start with the next
     }
     if (comfort->TakeFrame(*this)) { // paused
+        return;
+    }
+    if (ChooserState::OpenIfAsked(*this)) {
         return;
     }
     if (outcome != BattleOutcome::Undecided) {
@@ -220,6 +227,8 @@ void BattleState::EndIfDecided() {
     interface->ClearChoice();
     interface->battleOver = true;
     restFrameDue_ = true;
+    PlayerRecord::Append(
+        {battle.RecordName(), outcome == BattleOutcome::Victory, turn, PlayerRecord::Today()});
 }
 
 void BattleState::RestingFrame() {
@@ -256,6 +265,9 @@ void BattleState::RestingFrame() {
     gVideo->EndFrame();
     if (interface->command == MainInterface::kAgainId) {
         Restart();
+    } else if (interface->command == MainInterface::kBattlesId) {
+        interface->ClearChoice();
+        ChooserState::Open(*this);
     }
 }
 
@@ -271,6 +283,9 @@ void BattleState::DrawBanner() {
 }
 
 void BattleState::DrawGround() {
+    if (grounds.Draw(battle.ground)) { // the battle's own: grass, sand or snow
+        return;
+    }
     for (int32_t x = 8; x < 264; x += 16) {
         for (int32_t y = 8; y < 264; y += 16) {
             gVideo->DrawSpriteRegion(tiles, kGroundX, kGroundY, kCell, kCell, x, y, 1.0f, 1.0f,

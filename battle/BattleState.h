@@ -6,6 +6,8 @@
 #include "graphics/Texture.h"
 #include "insight/BattleCounts.h"
 #include "rules/BattleOutcome.h"
+#include "scenarios/BattleFolder.h"
+#include "scenarios/GroundSheets.h"
 
 #include <cstdint>
 #include <deque>
@@ -60,6 +62,10 @@ public:
     std::function<void()> onPhase;
     // Keeps the battle between starts (saves, replays); null outside the game.
     std::unique_ptr<BattleSession> session;
+    // Which battle this is (the game folder's own fighters unless given another) and the
+    // look of its ground; a Restart reads the battle named here.
+    BattleFolder battle;
+    GroundSheets grounds;
 
     BattleState();
     ~BattleState() override;
@@ -68,7 +74,7 @@ public:
     void Shutdown() override {}
     void Update() override;
     void Render() override {}
-    void Enter() override {}
+    void Enter() override { restFrameDue_ = true; } // back from another screen
     void Leave() override;
 
     // One player fighter's panel with its top-left corner at (x, y): name, hit points,

@@ -18,9 +18,11 @@ constexpr char kArrowHit[] = "Sounds\\arrow_hit.wav";
 
 constexpr int kFighterCount = 8;
 
-// "NPCs\fighter1.cfg" for n = 1, up to kFighterCount.
-inline std::string FighterFile(int n) {
-    return "NPCs\\fighter" + std::to_string(n) + ".cfg";
+// "NPCs\fighter1.cfg" for n = 1, up to kFighterCount; inside `folder` when one is given
+// (a battle folder: "battles/ridge/NPCs/fighter1.cfg", as a player would write it).
+inline std::string FighterFile(int n, const std::string& folder = "") {
+    const std::string name = "fighter" + std::to_string(n) + ".cfg";
+    return folder.empty() ? "NPCs\\" + name : folder + "/NPCs/" + name;
 }
 
 } // namespace GameFiles

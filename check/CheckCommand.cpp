@@ -3,6 +3,7 @@
 #include "check/CheckReport.h"
 #include "check/GameFolderCheck.h"
 #include "platform/GameFolder.h"
+#include "scenarios/BattleFolderCheck.h"
 
 #include <cstdio>
 
@@ -13,8 +14,9 @@ constexpr int kUsageError = 2;
 const char kHelp[] =
     "Usage: vornak check [DIR] [--json]\n"
     "\n"
-    "Reads every file the game reads from DIR (default: %s) with the game's own readers\n"
-    "and names each problem as PATH:LINE: error|warning: MESSAGE. Ends with a summary.\n"
+    "Reads every file the game reads from DIR (default: %s) with the game's own readers,\n"
+    "every battle folder under battles/ among them, and names each problem as\n"
+    "PATH:LINE: error|warning: MESSAGE. DIR may be one battle folder. Ends with a summary.\n"
     "Exit status: 0 with no error (warnings allowed), 1 with any error, 2 for a wrong\n"
     "command line.\n"
     "\n"
@@ -50,7 +52,11 @@ int RunCheckCommand(const std::vector<std::string>& arguments) {
         return kUsageError;
     }
     CheckReport report;
-    GameFolderCheck::Run(report);
+    if (BattleFolderCheck::InBattleFolder()) {
+        BattleFolderCheck::Run(report, "", nullptr);
+    } else {
+        GameFolderCheck::Run(report);
+    }
 
     const std::string findings = json ? report.Json() : report.Text();
     std::fwrite(findings.data(), 1, findings.size(), stdout);

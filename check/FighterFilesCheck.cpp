@@ -103,7 +103,8 @@ void CheckName(CheckReport& report, const Loaded& fighter, const int32_t* glyphW
     }
 }
 
-void CheckTogether(CheckReport& report, const std::vector<Loaded>& fighters) {
+void CheckTogether(CheckReport& report, const std::vector<Loaded>& fighters,
+                   const std::string& npcs) {
     for (std::size_t j = 0; j < fighters.size(); ++j) {
         for (std::size_t i = 0; i < j; ++i) {
             const Loaded& a = fighters[i];
@@ -142,7 +143,7 @@ void CheckTogether(CheckReport& report, const std::vector<Loaded>& fighters) {
                                " fighters, so it never attacks this one of team 1");
         }
     }
-    const std::string folder = PathResolver::Resolve("NPCs");
+    const std::string folder = PathResolver::Resolve(npcs);
     if (!team1) {
         report.Error(folder, 0, "no fighter is on team 1: the player has nobody to command");
     }
@@ -153,13 +154,14 @@ void CheckTogether(CheckReport& report, const std::vector<Loaded>& fighters) {
 
 } // namespace
 
-void FighterFilesCheck::Run(CheckReport& report, const int32_t* glyphWidths) {
+void FighterFilesCheck::Run(CheckReport& report, const int32_t* glyphWidths,
+                            const std::string& folder) {
     std::vector<Loaded> fighters;
     bool all = true;
     for (int n = 1; n <= GameFiles::kFighterCount; ++n) {
         Loaded fighter;
-        fighter.file =
-            std::make_unique<SettingsFileCheck>(report, GameFiles::FighterFile(n), FighterRules());
+        fighter.file = std::make_unique<SettingsFileCheck>(
+            report, GameFiles::FighterFile(n, folder), FighterRules());
         if (!fighter.file->Run()) {
             all = false;
             continue;
@@ -172,6 +174,6 @@ void FighterFilesCheck::Run(CheckReport& report, const int32_t* glyphWidths) {
     }
     // Which fighter is where in the list matters; with a file missing, the game stops.
     if (all) {
-        CheckTogether(report, fighters);
+        CheckTogether(report, fighters, folder.empty() ? "NPCs" : folder + "/NPCs");
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class CheckReport;
 
@@ -11,5 +12,7 @@ class CheckReport;
 class FighterFilesCheck {
 public:
     // `glyphWidths`: the font's (index: code - 33), or null when there is no font to ask.
-    static void Run(CheckReport& report, const int32_t* glyphWidths);
+    // `folder`: the battle folder whose NPCs/ holds them; empty for the game folder's own.
+    static void Run(CheckReport& report, const int32_t* glyphWidths,
+                    const std::string& folder = "");
 };

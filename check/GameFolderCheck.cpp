@@ -14,6 +14,7 @@
 #include "engine/NumberConversion.h"
 #include "graphics/WindowScale.h"
 #include "platform/PathResolver.h"
+#include "scenarios/BattleFolderCheck.h"
 
 #include <algorithm>
 
@@ -79,4 +80,5 @@ void GameFolderCheck::Run(CheckReport& report) {
     CheckPictures(report, windowWidth, windowHeight);
     SoundCheck::Run(report);
     OptionsCheck::Run(report);
+    BattleFolderCheck::RunAll(report, font ? glyphWidths : nullptr);
 }

@@ -3,7 +3,9 @@
 #include "check/CheckCommand.h"
 #include "engine/Program.h"
 #include "engine/Version.h"
+#include "generate/GenerateCommand.h"
 #include "replay/ReplayCommand.h"
+#include "scenarios/BattleCatalog.h"
 #include "simulate/SimulateCommand.h"
 
 #include <cstdio>
@@ -29,6 +31,9 @@ const Command kCommands[] = {
     {"replay",
      "  replay [--verify] FILE  watch a recorded battle, or check that it still plays the same\n",
      RunReplayCommand},
+    {"generate",
+     "  generate DIR    write a new battle folder, tuned to a difficulty with the simulator\n",
+     RunGenerateCommand},
 };
 
 void PrintHelp() {
@@ -43,6 +48,7 @@ void PrintHelp() {
     }
     std::printf("\n"
                 "Options:\n"
+                "  --battle NAME   start the battle battles/NAME (or the battle folder at a path)\n"
                 "  --help          show this and exit\n"
                 "  --version       print the version and exit\n");
 }
@@ -57,6 +63,13 @@ int RunCommandLine(int argc, char** argv) {
     if (first == "--help" || first == "-h") {
         PrintHelp();
         return 0;
+    }
+    if (first == "--battle") {
+        if (argc != 3) {
+            std::fprintf(stderr, "vornak: --battle takes one battle\nTry 'vornak --help'.\n");
+            return kUsageError;
+        }
+        return RunProgram(BattleCatalog::StartingWith(argv[2]));
     }
     if (first == "--version") {
         std::printf("vornak %s\n", kVornakVersion);

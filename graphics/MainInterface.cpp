@@ -15,9 +15,9 @@ void MainInterface::ClearChoice() {
 
 bool MainInterface::Shows(const InterfaceElement& element) const {
     if (battleOver) {
-        return element.id == kAgainId || element.id == kQuitId;
+        return element.id == kAgainId || element.id == kBattlesId || element.id == kQuitId;
     }
-    return element.id != kAgainId;
+    return element.id != kAgainId && element.id != kBattlesId;
 }
 
 void MainInterface::HandleClick() {

@@ -10,11 +10,12 @@
 // ends the program after the current frame.
 //
 // The element with id 8 (Again) belongs to the end of a battle: it is never shown while
-// the battle runs, and once it is over only Again and Quit are.
+// the battle runs, and once it is over only Again, Battles (9) and Quit are.
 class MainInterface : public Interface {
 public:
     static constexpr int32_t kQuitId = 7;
     static constexpr int32_t kAgainId = 8;
+    static constexpr int32_t kBattlesId = 9; // the chooser of battles, beside Again
 
     int32_t command = 0; // 0 when none chosen
     bool battleOver = false;

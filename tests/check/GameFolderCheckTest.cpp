@@ -48,7 +48,7 @@ const Mistake kMistakes[] = {
     {"data/kestfont.txt", "", "images\\kestfont.tga\n2 4 x", {":2: error:|description stops"}},
     {"images/vntiles.tga", "", Tga::Blank(2, 32, 16, 16), {": error:|the ground, fighters, bars"}},
     {"images/kestfont.tga", "", Tga::Blank(2, 32, 12, 100), {": error:|too small: the game draws"}},
-    {"images/interface.tga", "", Tga::Blank(3, 32, 300, 300), {": error:|from it up to 340 x 384"}},
+    {"images/interface.tga", "", Tga::Blank(3, 32, 300, 300), {": error:|from it up to 340 x 432"}},
     {"images/background.tga", "", Tga::Blank(10, 32, 1, 1), {": error:|\"Unsupported TGA format."}},
     {"Sounds/sword_hit.wav", "", "not a sound", {": warning:|the sound layer cannot play it"}},
     {"Music/Ashen Tide.mp3", TempDir::kGone, "", {": warning:|the game goes on without music"}},

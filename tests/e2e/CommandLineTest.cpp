@@ -29,7 +29,7 @@ TEST(CommandLine, EachRunEndsWithItsStatusAndOutput) {
         {{"check", ".", "--json"},
          1,
          "[\n  {\"path\": \"NPCs/fighter3.cfg\", \"line\": 3,",
-         "checked 19 files: 1 error, 0 warnings\n"},
+         "checked 94 files: 1 error, 0 warnings\n"},
         {{"simulate", "--battles", "3000", "--jobs", "2", "--format", "csv"},
          0,
          "file,name,team,kills,damage_dealt,damage_taken,survival_rate\n"

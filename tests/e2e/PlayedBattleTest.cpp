@@ -31,7 +31,7 @@ TEST(PlayedBattle, ThePlayersArchersShootTheEnemyDownThroughTheButtons) {
     int32_t originX = 0, originY = 0;
     std::vector<InterfaceElement> buttons;
     Interface::ParseLayout(dir.Read("data/maininterface.txt"), sheet, originX, originY, buttons);
-    ASSERT_EQ(buttons.size(), 8u);
+    ASSERT_EQ(buttons.size(), 9u);
 
     X11Session x11;
     GameProcess game(dir.path(), {}, {GameProcess::kNoLeakCheck});

@@ -25,6 +25,8 @@ void WriteFont(const std::string& dir, const GameFont& font);
 // (0, 32), and the rest where the game cuts them.
 Image PaintTileSheet();
 void WriteTiles(const std::string& dir);
+// The battle grounds grass, sand and snow: images/ground_NAME.tga, four cells each.
+void WriteGrounds(const std::string& dir);
 void WriteBackground(const std::string& dir, const GlyphRenderer& titleFont);
 void WriteInterface(const std::string& dir, const GameFont& font);
 void WriteSoundEffects(const std::string& dir);

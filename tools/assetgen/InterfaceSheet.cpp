@@ -6,7 +6,7 @@
 
 // The command buttons: their sheet (four pictures each) and the layout file that places
 // them in two columns under the fighter panels. Again (8) shows only once a battle is over,
-// beside Quit.
+// beside Quit, with Battles (9) right above it in the place of Shoot once.
 namespace {
 
 constexpr int kOriginX = 272;
@@ -28,6 +28,7 @@ const Button kButtons[] = {
     {3, "Strike once", 0, 1}, {4, "Strike until dead", 1, 1},
     {5, "Shoot once", 0, 2},  {6, "Shoot until dead", 1, 2},
     {7, "Quit", 1, 3},        {8, "Again", 0, 3},
+    {9, "Battles", 0, 2},
 };
 
 enum class Look { Normal, Hover, Pressed, Inactive };

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
         WriteFont(dir, font);
         WriteInterface(dir, font);
         WriteTiles(dir);
+        WriteGrounds(dir);
         GlyphRenderer title(argv[4], 34, 44, 34);
         WriteBackground(dir, title);
         WriteSoundEffects(dir);

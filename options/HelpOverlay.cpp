@@ -18,9 +18,11 @@ const HelpLine kLines[] = {
     {"Mouse", ""},
     {"Click a button", "pick a command for the fighter in the white ring"},
     {"Click the field", "the point to walk to, or the enemy to strike or shoot"},
+    {"Point at a fighter", "its card in the strip under the log"},
+    {"Wheel over the log", "scroll back through the whole log"},
     {"Keys", ""},
     {"1 - 6", "pick a command, as its button does"},
-    {"Tab, Shift+Tab", "Strike or Shoot picked: the next or the last enemy"},
+    {"Tab, Shift+Tab", "Strike or Shoot picked: the next or the previous enemy"},
     {"Arrow keys", "Move picked: move the marked point by one tile"},
     {"Enter", "give the order to the enemy or point chosen with the keys"},
     {"Escape", "drop the picked command"},
@@ -31,11 +33,14 @@ const HelpLine kLines[] = {
     {"F11", "window or full screen"},
     {"O", "options"},
     {"F1, ?", "this help"},
-    {"R", "fight again, once the battle is over"},
+    {"PgUp, PgDn, End", "scroll the log back and forth, back to the newest"},
+    {"F5, F9", "quick save, back to the quick save"},
+    {"N", "a fresh battle"},
+    {"R, Tab", "once the battle is over: fight again, the debriefing"},
     {"Q", "quit"},
 };
 
-constexpr int32_t kLeft = 24, kDoesX = 165, kTop = 18, kLineHeight = 19;
+constexpr int32_t kLeft = 24, kDoesX = 178, kTop = 12, kLineHeight = 18;
 constexpr float kShade = 0.1f; // the background's stone frame, darkened round the text
 
 } // namespace

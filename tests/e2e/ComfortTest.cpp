@@ -48,9 +48,11 @@ double CpuSeconds(int pid) {
 struct Game {
     explicit Game(const TempDir& dir) : process(dir.path(), {}, {GameProcess::kNoLeakCheck}) {
         window = x11.FindWindow("Vornak", process.Pid(), 20.0);
-        // The keys go to the window under the pointer; the first frame shows the fighters.
-        x11.Click(window, 630, 470);
-        shown = Eventually(20.0, [&] { return x11.Brightness(window, 24, 16, 16, 16) > 20.0; });
+        x11.Click(window, 630, 470); // the keys go to the window under the pointer
+    }
+    // The first frame shows the fighters (in a window).
+    bool Shown() {
+        return Eventually(20.0, [&] { return x11.Brightness(window, 24, 16, 16, 16) > 20.0; });
     }
     bool Quit() {
         x11.RequestClose(window);
@@ -59,7 +61,6 @@ struct Game {
     X11Session x11;
     GameProcess process;
     unsigned long window = 0;
-    bool shown = false;
 };
 
 // Seconds from the first frame to the banner of a battle the computer fights alone.
@@ -68,9 +69,10 @@ double BattleSeconds(const std::string& options) {
     MakeGame(dir, 0, 12, options);
     Game game(dir);
     const auto banner = [&] { return game.x11.Brightness(game.window, 60, 120, 150, 30); };
+    EXPECT_TRUE(game.Shown());
     const double grass = banner();
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_TRUE(game.shown && Eventually(90.0, [&] { return std::abs(banner() - grass) > 20.0; }));
+    EXPECT_TRUE(Eventually(90.0, [&] { return std::abs(banner() - grass) > 20.0; }));
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     EXPECT_TRUE(game.Quit());
     return took.count();
@@ -79,16 +81,15 @@ double BattleSeconds(const std::string& options) {
 } // namespace
 
 // P stops everything (the waiting archer's ring stops pulsing, the process rests) and P
-// again goes on; an order is given with keys alone and its shot reaches the log; F11
-// swaps the screen with the pointer landing where it points; M and
-// quitting leave the game muted in options.cfg, and the next start begins muted (M then
-// unmutes).
+// again goes on; an order is given with keys alone and its shot reaches the log; F11 goes
+// full screen with the pointer landing where it points; M and quitting leave both in
+// options.cfg, and the next start begins full screen and muted (M then unmutes).
 TEST(ComfortGame, PauseKeyboardOrdersAndMuteThatLasts) {
     TempDir dir;
     MakeGame(dir, 12, 0); // nobody but the archer acts
     {
         Game game(dir);
-        ASSERT_TRUE(game.shown) << game.process.StandardError();
+        ASSERT_TRUE(game.Shown()) << game.process.StandardError();
         const auto picture = [&] { return game.x11.Pixels(game.window, 0, 0, 640, 480); };
         game.x11.Key("p");
         std::this_thread::sleep_for(300ms);
@@ -115,13 +116,15 @@ TEST(ComfortGame, PauseKeyboardOrdersAndMuteThatLasts) {
         EXPECT_TRUE(Eventually(3.0, [&] { return hold() > 40.0; })) << "no Hold button there";
         game.x11.Click(game.x11.Root(), 859, 410);
         EXPECT_TRUE(Eventually(3.0, [&] { return hold() < 40.0; })) << "the click missed Hold";
-        game.x11.Key("F11");
         game.x11.Click(game.window, 630, 470);
         game.x11.Key("m");
         ASSERT_TRUE(game.Quit());
     }
     EXPECT_NE(dir.Read("options.cfg").find("mute = 1\n"), std::string::npos);
     Game again(dir);
+    EXPECT_TRUE(Eventually(5.0, [&] {
+        return again.x11.Brightness(again.x11.Root(), 330, 300, 100, 50) > 20.0;
+    })) << "the field is not amid the screen: not started full screen";
     again.x11.Key("m");
     EXPECT_TRUE(Eventually(
         5.0, [&] { return dir.Read("options.cfg").find("mute = 0\n") != std::string::npos; }));

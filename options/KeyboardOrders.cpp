@@ -62,6 +62,11 @@ void KeyboardOrders::Frame(BattleState& battle) {
         command_ = command;
         Forget();
     }
+    // A battle restarted or restored in between has fighters of its own.
+    if (std::none_of(battle.fighters.begin(), battle.fighters.end(),
+                     [this](const auto& owned) { return owned.get() == target_; })) {
+        target_ = nullptr;
+    }
     bool enter = false;
     for (const int32_t key : gInput->keysPressed) {
         if (IsAttack(command) && (key == InputSystem::kTab || key == InputSystem::kBackTab)) {

@@ -31,10 +31,9 @@ std::string BattleFolder::GroundRefusal(const std::string& ground, const std::st
 
 BattleFolder BattleFolder::Read(const std::string& folder) {
     BattleFolder battle;
-    battle.folder = folder;
-    const std::size_t cut = folder.find_last_of("/\\", folder.find_last_not_of("/\\"));
-    battle.name = folder.substr(cut == std::string::npos ? 0 : cut + 1);
-    battle.name.erase(battle.name.find_last_not_of("/\\") + 1);
+    battle.folder = folder.substr(0, folder.find_last_not_of("/\\") + 1);
+    const std::size_t cut = battle.folder.find_last_of("/\\");
+    battle.name = battle.folder.substr(cut == std::string::npos ? 0 : cut + 1);
 
     SettingsTable table;
     ConfigFile::Load(table, battle.SettingsFile());

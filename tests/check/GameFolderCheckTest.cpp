@@ -57,6 +57,12 @@ const Mistake kMistakes[] = {
      "speed = 3\nmute = yes\nvolume = 5\n",
      {":1: error:|\"speed = 3\" is not 1, 2 or 4: the game uses 1",
       ":2: error:|\"mute = yes\" is not 0 or 1", ":3: warning:|unknown key \"volume\""}},
+    {"battles/ridge/NPCs/fighter3.cfg", "speed = 5", "speed=5", {":3: error:|key \"spee\""}},
+    {"battles/ridge/battle.cfg",
+     "ground = grass",
+     "ground = lava\ntitel = X",
+     {":3: error:|\"Bad ground \"lava\" in battles/ridge", ":4: warning:|unknown key \"titel\""}},
+    {"images/ground_snow.tga", "", Tga::Blank(2, 32, 16, 16), {": error:|the snow ground's cells"}},
     // What the game reads as intended is fine: Windows line ends, tabs it drops, settings
     // from before the window scale.
     {"NPCs/fighter7.cfg", "\n", "\r\n", {}},

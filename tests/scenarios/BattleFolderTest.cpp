@@ -1,7 +1,9 @@
 #include "battle/BattleState.h"
 #include "engine/GameError.h"
+#include "engine/StateMachine.h"
 #include "platform/PathResolver.h"
 #include "scenarios/BattleCatalog.h"
+#include "scenarios/ChooserState.h"
 #include "tests/support/HandBuiltBattle.h"
 #include "tests/support/TempDir.h"
 
@@ -99,4 +101,29 @@ TEST_F(BattleGround, ComesFromTheChosenSheetOrTheTileSheet) {
     battle.battle.ground = "sand";
     battle.Restart(); // a sheet is loaded once
     EXPECT_EQ(engine.video->loaded.size(), 1u);
+}
+
+// B opens the chooser while a fighter of team 1 waits for its order and once the battle
+// is over; never while the computer's fighter decides.
+class ChooserKey : public HandBuiltBattle {};
+
+TEST_F(ChooserKey, OpensOnlyWhileThePlayerWaitsOrAtTheEnd) {
+    TempDir dir;
+    StateMachine machine([] { return nullptr; });
+    gStateMachine = &machine;
+    Fighter& leader = Add("Leader", 40, 40, 1);
+    Fighter& foe = Add("Foe", 200, 40);
+    engine.input->keysPressed = {'b'};
+    Ask(foe);
+    EXPECT_FALSE(ChooserState::OpenIfAsked(battle));
+    battle.outcome = BattleOutcome::Victory;
+    EXPECT_TRUE(ChooserState::OpenIfAsked(battle));
+    EXPECT_EQ(machine.currentId, ChooserState::kId);
+    battle.outcome = BattleOutcome::Undecided;
+    Ask(leader);
+    engine.input->keysPressed = {'v'};
+    EXPECT_FALSE(ChooserState::OpenIfAsked(battle));
+    engine.input->keysPressed = {'b'};
+    EXPECT_TRUE(ChooserState::OpenIfAsked(battle));
+    gStateMachine = nullptr;
 }

@@ -45,8 +45,9 @@ TEST(PlayerRecord, AWriteCutShortOrATornLineNeverCostsWhatWasRecorded) {
     EXPECT_EQ(Shown(PlayerRecord::Read()), before + "moor won in 3 on 2026-12-09 03:11; ");
 
     // Lines from elsewhere that do not read, and a last line without its end, are skipped.
-    dir.Write(PlayerRecord::kFile, "ford\tvictory\t12\t2026-12-09 03:00\nford\tdraw\t5\tx\n"
-                                   "ford\tdefeat\tmany\tx\n\tdefeat\t5\tx\nford\tdefeat\t5\t");
+    dir.Write(PlayerRecord::kFile,
+              "ford\tvictory\t12\t2026-12-09 03:00\nford\tdraw\t5\tx\n"
+              "ford\tdefeat\tmany\tx\n\tdefeat\t5\tx\nford\tdefeat\t5\t2026-1");
     EXPECT_EQ(Shown(PlayerRecord::Read()), "ford won in 12 on 2026-12-09 03:00; ");
     // A record that cannot be replaced is left alone.
     EXPECT_FALSE(PlayerRecord::Append({"ford", true, 1, ""}, dir.path() + "/no/such/record.txt"));

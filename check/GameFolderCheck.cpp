@@ -5,6 +5,7 @@
 #include "check/CheckReport.h"
 #include "check/FighterFilesCheck.h"
 #include "check/FontCheck.h"
+#include "check/KeptBattlesCheck.h"
 #include "check/LayoutCheck.h"
 #include "check/OptionsCheck.h"
 #include "check/PictureCheck.h"
@@ -81,4 +82,5 @@ void GameFolderCheck::Run(CheckReport& report) {
     SoundCheck::Run(report);
     OptionsCheck::Run(report);
     BattleFolderCheck::RunAll(report, font ? glyphWidths : nullptr);
+    KeptBattlesCheck::Run(report);
 }

@@ -4,7 +4,6 @@
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
 #include "replay/ReplayViewer.h"
-#include "sound/SoundSystem.h"
 
 #include <cstdio>
 
@@ -22,38 +21,6 @@ const char kHelp[] =
     "  --verify   play it headless with the game's rules and print \"replay matches: Victory\n"
     "             after N turns\" (or Defeat), exit 0; or name the first phase that went\n"
     "             another way, exit 1\n";
-
-const char* OutcomeName(BattleOutcome outcome) {
-    return outcome == BattleOutcome::Victory ? "Victory" : "Defeat";
-}
-
-int Verify(const Recording& recording) {
-    SoundSystem silence; // never started: the rules' sounds go nowhere
-    SoundSystem* const heard = gSound;
-    gSound = &silence;
-    BattleState battle;
-    ReplayPlayer player(recording);
-    player.Begin(battle);
-    while (player.Step(battle)) {
-    }
-    gSound = heard;
-    if (player.Matches(battle)) {
-        std::printf("replay matches: %s after %d turns\n", OutcomeName(battle.outcome),
-                    static_cast<int>(battle.turn));
-        return 0;
-    }
-    if (!player.Divergence().empty()) {
-        std::printf("replay went another way at %s\n", player.Divergence().c_str());
-    } else {
-        std::printf("replay went another way: the recording says %s after %d turns, the "
-                    "game ends it %s after %d\n",
-                    OutcomeName(recording.outcome), static_cast<int>(recording.turns),
-                    battle.outcome == BattleOutcome::Undecided ? "undecided"
-                                                               : OutcomeName(battle.outcome),
-                    static_cast<int>(battle.turn));
-    }
-    return 1;
-}
 
 } // namespace
 
@@ -86,5 +53,12 @@ int RunReplayCommand(const std::vector<std::string>& arguments) {
                      reason.c_str());
         return 1;
     }
-    return verify ? Verify(recording) : ReplayViewer::Show(recording);
+    if (!verify) {
+        return ReplayViewer::Show(recording);
+    }
+    BattleState battle;
+    std::string verdict;
+    const bool matches = ReplayPlayer::Verify(recording, battle, verdict);
+    std::printf("replay %s%s\n", matches ? "matches: " : "went another way ", verdict.c_str());
+    return matches ? 0 : 1;
 }

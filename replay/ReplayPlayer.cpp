@@ -5,6 +5,7 @@
 #include "rules/CombatLog.h"
 #include "rules/Orders.h"
 #include "saving/SnapshotCodec.h"
+#include "sound/SoundSystem.h"
 
 void ReplayPlayer::Begin(BattleState& battle) {
     recording_.start.Restore(battle);
@@ -105,6 +106,32 @@ bool ReplayPlayer::Step(BattleState& battle) {
         }
     }
     return divergence_.empty();
+}
+
+bool ReplayPlayer::Verify(const Recording& recording, BattleState& battle, std::string& verdict) {
+    SoundSystem silence; // never started
+    SoundSystem* const heard = gSound;
+    gSound = &silence;
+    ReplayPlayer player(recording);
+    player.Begin(battle);
+    while (player.Step(battle)) {
+    }
+    gSound = heard;
+    const auto ending = [](BattleOutcome outcome, int32_t turns) {
+        return std::string(outcome == BattleOutcome::Victory  ? "Victory"
+                           : outcome == BattleOutcome::Defeat ? "Defeat"
+                                                              : "no end") +
+               " after " + std::to_string(turns) + " turns";
+    };
+    if (player.Matches(battle)) {
+        verdict = ending(battle.outcome, battle.turn);
+        return true;
+    }
+    verdict = !player.Divergence().empty()
+                  ? "at " + player.Divergence()
+                  : "at the end: the recording says " + ending(recording.outcome, recording.turns) +
+                        ", the game plays " + ending(battle.outcome, battle.turn);
+    return false;
 }
 
 bool ReplayPlayer::Matches(const BattleState& battle) const {

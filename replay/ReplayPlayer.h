@@ -29,6 +29,11 @@ public:
     int Dice();
     void AfterPhase(BattleState& battle, int32_t phaseBefore, int32_t turnBefore);
 
+    // The whole recording played headless on `battle`, its sounds going nowhere. True when
+    // it matched, with `verdict` "Victory after 12 turns"; else `verdict` says where it
+    // went another way.
+    static bool Verify(const Recording& recording, BattleState& battle, std::string& verdict);
+
     // Empty while everything went as recorded; else "turn 3, phase 7: ...".
     const std::string& Divergence() const { return divergence_; }
     // The battle ended as the recording says, with every step played.

@@ -52,6 +52,8 @@ const Mistake kMistakes[] = {
     {"images/background.tga", "", Tga::Blank(10, 32, 1, 1), {": error:|\"Unsupported TGA format."}},
     {"Sounds/sword_hit.wav", "", "not a sound", {": warning:|the sound layer cannot play it"}},
     {"Music/Ashen Tide.mp3", TempDir::kGone, "", {": warning:|the game goes on without music"}},
+    {"saves/last.sav", "", "name = Aldric\n", {": error:|it is not a Vornak save"}},
+    {"replays/a.vrp", "", "", {": error:|it is empty"}},
     {"options.cfg",
      "",
      "speed = 3\nmute = yes\nvolume = 5\n",

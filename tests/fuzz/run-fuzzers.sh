@@ -10,7 +10,7 @@ seconds=$2
 shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(settings tga font layout)
+[ ${#targets[@]} -eq 0 ] && targets=(settings tga font layout keptbattle)
 
 mkdir -p "$build/fuzz-artifacts"
 for target in "${targets[@]}"; do

@@ -133,6 +133,13 @@ tga=$(figure BM_TgaDecodeBackground bytes_per_second)
 crossing_ms=$(figure BM_MarkerCrossing real_time)
 win_ms=$(figure BM_WinChanceUpdate cpu_time)
 win_wall_ms=$(figure BM_WinChanceUpdate real_time)
+replay_kb=$(figure BM_ReplayOf100Turns kB | xargs printf '%.1f')
+verify_rate=$(figure BM_ReplayVerified/16 items_per_second | xargs printf '%.0f')
+verify_turns=$(figure BM_ReplayVerified/16 turns | xargs printf '%.0f')
+verify_long=$(figure BM_ReplayVerified/150 items_per_second | xargs printf '%.0f')
+long_turns=$(figure BM_ReplayVerified/150 turns | xargs printf '%.0f')
+save_kb=$(figure BM_SaveWrittenAndRead kB | xargs printf '%.1f')
+save_us=$(figure BM_SaveWrittenAndRead cpu_time | xargs printf '%.0f')
 
 ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
@@ -177,4 +184,7 @@ printf '  %-44s %s\n' \
     "  of it the frame loop / the win chance:" "$(awk -v a="$step_cpu_percent" -v b="$step_worker_cpu_percent" 'BEGIN { printf "%.1f", a - b }') % / $step_worker_cpu_percent % (while the player waits: $wait_worker_cpu_percent %)" \
     "win chance, one update (1000 battles):" "$(awk -v a="$win_ms" -v b="$win_wall_ms" 'BEGIN { printf "%.1f ms of processor time (%.1f ms wall)", a, b }') from the battle's start" \
     "CPU, one core, phases stepping, nobody acts:" "$idle_cpu_percent %, $idle_frames_per_second frames shown per second" \
-    "CPU, one core, after the battle is over:" "$over_cpu_percent % (goal <= 5: $(verdict "$over_cpu_percent" 5 max))"
+    "CPU, one core, after the battle is over:" "$over_cpu_percent % (goal <= 5: $(verdict "$over_cpu_percent" 5 max))" \
+    "replay of a 100-turn battle:" "$replay_kb kB (goal <= 256: $(verdict "$replay_kb" 256 max))" \
+    "replay --verify, replays per second:" "$verify_rate of $verify_turns turns (goal >= 100: $(verdict "$verify_rate" 100 min)); $verify_long of $long_turns turns" \
+    "save at turn 100, written and read back:" "$save_kb kB in $save_us us"

@@ -3,6 +3,8 @@
 #include "battle/BattleState.h"
 #include "engine/InputSystem.h"
 #include "engine/RunLog.h"
+#include "graphics/MainInterface.h"
+#include "insight/BattleInsight.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileReader.h"
 #include "replay/ReplayFile.h"
@@ -115,9 +117,20 @@ void BattleSession::Resume(BattleState& battle) {
                       " was written; it is kept as " + kept);
         return;
     }
+    PutInPlace(battle, save);
+    AddMessage(battle, "Battle resumed.");
+}
+
+void BattleSession::PutInPlace(BattleState& battle, SaveGame& save) {
     save.snapshot.Restore(battle);
     recorder_.Continue(battle, std::move(save.recording));
-    AddMessage(battle, "Battle resumed.");
+    finished_ = false;
+    if (battle.interface) { // the battle read back is never over: the command buttons again
+        battle.interface->battleOver = false;
+    }
+    if (battle.insight) {
+        battle.insight->Reset(battle);
+    }
 }
 
 void BattleSession::Save(const BattleState& battle, const std::string& path) {
@@ -144,9 +157,7 @@ bool BattleSession::QuickLoad(BattleState& battle) {
     if (!Load(battle, kQuickSave, save)) {
         return false;
     }
-    save.snapshot.Restore(battle);
-    recorder_.Continue(battle, std::move(save.recording));
-    finished_ = false;
+    PutInPlace(battle, save);
     AddMessage(battle, "Quick save loaded.");
     return true;
 }

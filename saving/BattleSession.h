@@ -39,6 +39,7 @@ public:
 private:
     void Resume(BattleState& battle);
     bool Load(BattleState& battle, const std::string& path, SaveGame& save);
+    void PutInPlace(BattleState& battle, SaveGame& save);
     void Save(const BattleState& battle, const std::string& path);
     bool QuickLoad(BattleState& battle);
     void Finish();

@@ -75,6 +75,17 @@ TEST(KeptBattle, LeftResumedPlayedToItsEndAndReplayed) {
         EXPECT_TRUE(check.Wait(30.0));
         return std::make_tuple(check.ExitCode(), check.StandardOutput(), check.StandardError());
     };
+    // Watched, it plays in a window of its own whose title says the speed.
+    GameProcess viewer(dir.path(), {"replay", replay.string()}, {GameProcess::kNoLeakCheck});
+    const unsigned long window = x11.FindWindow("Vornak replay", viewer.Pid(), 20.0);
+    ASSERT_NE(window, 0u) << viewer.StandardError();
+    x11.Key("Right", window);
+    x11.Key("Right", window);
+    EXPECT_NE(x11.FindWindow("Vornak replay 4x", viewer.Pid(), 10.0), 0u);
+    x11.RequestClose(window);
+    EXPECT_TRUE(viewer.Wait(30.0));
+    EXPECT_EQ(viewer.ExitCode(), 0) << viewer.StandardError();
+
     const auto [code, output, error] = verify(bytes);
     EXPECT_EQ(code, 0) << output << error;
     EXPECT_TRUE(std::regex_match(output, std::regex("replay matches: Defeat after \\d+ turns\n")))

@@ -1,4 +1,5 @@
 #include "engine/InputSystem.h"
+#include "graphics/MainInterface.h"
 #include "platform/AtomicFile.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
@@ -207,8 +208,8 @@ TEST_F(SavingFixture, ASaveThatCannotGoOnStartsFreshAndIsKept) {
     EXPECT_EQ(dir.Read("saves/last.sav.bad"), saved.substr(0, 100));
 }
 
-// F5 keeps the battle as it stands, F9 goes back to it however far it has gone; N starts
-// afresh at any time.
+// F5 keeps the battle as it stands, F9 goes back to it however far it has gone, even past
+// its end; N starts afresh at any time.
 TEST_F(SavingFixture, QuickSaveAndLoadAndAFreshStart) {
     auto battle = Start();
     Press(*battle, InputSystem::kF1 + 8);
@@ -230,6 +231,10 @@ TEST_F(SavingFixture, QuickSaveAndLoadAndAFreshStart) {
     kept.sincePhaseStep += 18; // the frame of the key came between
     loaded.messages = kept.messages;
     EXPECT_EQ(loaded, kept);
+    PlayToEnd(*battle);
+    Press(*battle, InputSystem::kF1 + 8);
+    EXPECT_EQ(battle->outcome, BattleOutcome::Undecided);
+    EXPECT_FALSE(battle->interface->battleOver) << "the command buttons come back";
 
     Press(*battle, 'n');
     EXPECT_TRUE(battle->history.empty());

@@ -2,6 +2,7 @@
 
 #include "battle/BattleState.h"
 #include "check/CheckReport.h"
+#include "engine/GameError.h"
 #include "platform/FileReader.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
@@ -30,20 +31,29 @@ std::vector<std::string> FilesIn(const std::string& folder, const std::string& e
     return found;
 }
 
+// Whether the battle a save names still reads the fighter files it was written from.
+bool FighterFilesOf(const std::string& folder, uint64_t hash) {
+    try {
+        return SaveGame::FighterFilesHash(folder.empty() ? BattleFolder{}
+                                                         : BattleFolder::Read(folder)) == hash;
+    } catch (const GameError&) {
+        return false;
+    }
+}
+
 } // namespace
 
 void KeptBattlesCheck::Run(CheckReport& report) {
-    const uint64_t fighterFiles = SaveGame::FighterFilesHash();
     for (const std::string& path : FilesIn("saves", ".sav")) {
         std::string bytes, reason;
         SaveGame save;
         report.FileRead(path);
         if (!FileReader::ReadAll(path, bytes) || !SaveGame::Decode(bytes, save, reason)) {
             report.Error(path, 0, reason.empty() ? "it cannot be read" : reason);
-        } else if (save.fighterFiles != fighterFiles) {
+        } else if (!FighterFilesOf(save.battle, save.fighterFiles)) {
             report.Warning(path, 0,
-                           "the fighter files changed since it was written: the game starts "
-                           "fresh and keeps it beside");
+                           "its battle or fighter files changed since it was written: the game "
+                           "starts fresh and keeps it beside");
         }
     }
     for (const std::string& path : FilesIn(BattleSession::kReplayFolder, ".vrp")) {

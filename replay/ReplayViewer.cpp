@@ -1,5 +1,6 @@
 #include "replay/ReplayViewer.h"
 
+#include "engine/GameError.h"
 #include "engine/InputSystem.h"
 #include "engine/Kernel.h"
 #include "engine/Program.h"
@@ -50,6 +51,12 @@ int ReplayViewer::Show(const Recording& recording) {
 }
 
 void ReplayViewer::Init(std::string path) {
+    if (!recording_.battle.empty()) { // its ground; the fighters are the recording's
+        try {
+            battle_.battle = BattleFolder::Read(recording_.battle);
+        } catch (const GameError&) {
+        }
+    }
     battle_.Init(path); // the pictures, the font, the buttons and the music
     ticks_ = Clock::Ticks();
     Clock::Override([this] { return ticks_; });

@@ -1,6 +1,7 @@
 #include "saving/BattleSession.h"
 
 #include "battle/BattleState.h"
+#include "engine/GameError.h"
 #include "engine/InputSystem.h"
 #include "engine/RunLog.h"
 #include "graphics/MainInterface.h"
@@ -68,7 +69,7 @@ void BattleSession::DisableForThisProgram() {
 
 void BattleSession::Started(BattleState& battle) {
     finished_ = false;
-    recorder_.Begin(battle, battleName_);
+    recorder_.Begin(battle, battle.battle.folder);
     if (!resumeTried_) {
         resumeTried_ = true;
         Resume(battle);
@@ -80,9 +81,8 @@ bool BattleSession::Load(BattleState& battle, const std::string& path, SaveGame&
     if (!FileReader::ReadAll(path, bytes)) {
         reason = "it cannot be read";
     } else if (SaveGame::Decode(bytes, save, reason) &&
-               (save.battle != battleName_ ||
-                save.snapshot.fighters.size() != battle.fighters.size())) {
-        reason = "it is of another battle";
+               save.snapshot.fighters.size() != battle.fighters.size()) {
+        reason = "it holds " + std::to_string(save.snapshot.fighters.size()) + " fighters";
     } else if (reason.empty() && save.snapshot.outcome != BattleOutcome::Undecided) {
         reason = "its battle is over";
     }
@@ -104,7 +104,18 @@ void BattleSession::Resume(BattleState& battle) {
     if (!Load(battle, kLastSave, save)) {
         return;
     }
-    if (save.fighterFiles != SaveGame::FighterFilesHash()) {
+    // Started with no battle named, the game goes on with the battle of the save, whichever.
+    if (save.battle != battle.battle.folder && battle.battle.IsGameFolder()) {
+        try {
+            battle.battle = BattleFolder::Read(save.battle);
+            battle.Restart();
+        } catch (const GameError&) {
+            battle.battle = BattleFolder{};
+            battle.Restart();
+        }
+    }
+    if (save.battle != battle.battle.folder ||
+        save.fighterFiles != SaveGame::FighterFilesHash(battle.battle)) {
         // A fresh battle as ever; the old one stays beside under its date.
         const auto written = fs::last_write_time(kLastSave, error);
         const auto when = std::chrono::system_clock::now() +
@@ -113,7 +124,7 @@ void BattleSession::Resume(BattleState& battle) {
         const std::string kept = SetAside(
             kLastSave,
             FreeName("saves/last-" + Stamp(std::chrono::system_clock::to_time_t(when)), ".sav"));
-        RunLog::Write("The fighter files changed since " + std::string(kLastSave) +
+        RunLog::Write("The battle or its fighter files changed since " + std::string(kLastSave) +
                       " was written; it is kept as " + kept);
         return;
     }
@@ -136,8 +147,8 @@ void BattleSession::PutInPlace(BattleState& battle, SaveGame& save) {
 void BattleSession::Save(const BattleState& battle, const std::string& path) {
     recorder_.Observe(battle); // the last frame's step belongs with it
     SaveGame save;
-    save.battle = battleName_;
-    save.fighterFiles = SaveGame::FighterFilesHash();
+    save.battle = battle.battle.folder;
+    save.fighterFiles = SaveGame::FighterFilesHash(battle.battle);
     save.snapshot = BattleSnapshot::Capture(battle);
     save.recording = recorder_.Current();
     std::string error;
@@ -155,6 +166,10 @@ bool BattleSession::QuickLoad(BattleState& battle) {
         return false;
     }
     if (!Load(battle, kQuickSave, save)) {
+        return false;
+    }
+    if (save.battle != battle.battle.folder) {
+        AddMessage(battle, "The quick save is of another battle.");
         return false;
     }
     PutInPlace(battle, save);

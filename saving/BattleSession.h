@@ -44,7 +44,6 @@ private:
     bool QuickLoad(BattleState& battle);
     void Finish();
 
-    std::string battleName_; // empty: the game folder's own fighters
     ReplayRecorder recorder_;
     bool resumeTried_ = false;
     bool finished_ = false; // the replay of the battle that ended is written

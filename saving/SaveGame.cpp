@@ -37,11 +37,11 @@ bool SaveGame::Decode(const std::string& bytes, SaveGame& save, std::string& rea
     return true;
 }
 
-uint64_t SaveGame::FighterFilesHash() {
+uint64_t SaveGame::FighterFilesHash(const BattleFolder& battle) {
     uint64_t hash = SnapshotCodec::Hash("");
     for (int n = 1; n <= GameFiles::kFighterCount; ++n) {
         std::string contents;
-        if (!FileReader::ReadAll(GameFiles::FighterFile(n), contents)) {
+        if (!FileReader::ReadAll(battle.FighterFile(n), contents)) {
             contents.clear();
         }
         // Each file's length first, so that bytes moved from one file to the next count.

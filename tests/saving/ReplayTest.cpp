@@ -1,3 +1,4 @@
+#include "engine/Kernel.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
 #include "saving/BattleSession.h"
@@ -17,9 +18,11 @@ std::string Verify(const Recording& recording, BattleState& battle) {
 
 } // namespace
 
-// A battle whose decisions come some frames late ends and leaves its replay, which plays
-// the same battle again line for line; a changed die, a lost order or another end is found.
+// A battle whose decisions come some frames late, with the computer taking four steps a
+// frame, ends and leaves its replay, which plays the same battle again line for line; a
+// changed die, a lost order, other fighters or another end is found.
 TEST_F(SavingFixture, AReplayReproducesTheBattleAndNamesWhereItWentAnotherWay) {
+    gKernel->options.speed = 4;
     auto original = Start();
     PlayToEnd(*original, 3);
     Recording recording;

@@ -240,3 +240,26 @@ TEST_F(SavingFixture, QuickSaveAndLoadAndAFreshStart) {
     EXPECT_TRUE(battle->history.empty());
     EXPECT_EQ(battle->turn, 0);
 }
+
+// A battle folder's battle left unfinished is the one the next start goes on with, when no
+// battle is named.
+TEST_F(SavingFixture, TheBattleOfTheSaveIsResumedWhenNoneIsNamed) {
+    dir.Write("battles/hill/battle.cfg", "title = Hill\n");
+    for (int n = 1; n <= 8; ++n) {
+        dir.Write("battles/hill/NPCs/fighter" + std::to_string(n) + ".cfg",
+                  "name = Hill" + Fighter(n).substr(8));
+    }
+    BattleState left;
+    left.battle = BattleFolder::Read("battles/hill");
+    left.Init("Data\\engine.cfg");
+    for (int i = 0; i < 200; ++i) {
+        Frame(left);
+    }
+    left.Leave();
+    auto resumed = Start();
+    EXPECT_EQ(resumed->battle.folder, "battles/hill");
+    EXPECT_EQ(resumed->history.back(), "Battle resumed.");
+    resumed->history.pop_back();
+    EXPECT_EQ(resumed->history, left.history);
+    EXPECT_EQ(resumed->fighters[0]->name, left.fighters[0]->name);
+}

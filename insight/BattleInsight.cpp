@@ -76,7 +76,7 @@ void BattleInsight::DrawResting(BattleState& battle) {
     if (debriefingShown_) {
         Debriefing::Draw(battle);
     }
-    InfoStrip::Draw(battle, log, -1);
+    InfoStrip::Draw(battle, log, -1, !debriefingShown_);
 }
 
 void BattleInsight::Reset(BattleState& battle) {

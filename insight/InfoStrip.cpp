@@ -151,7 +151,7 @@ void InfoStrip::DrawOdds(BattleState& battle, const Fighter& target) {
     }
 }
 
-void InfoStrip::Draw(BattleState& battle, const LogView& log, int32_t winPercent) {
+void InfoStrip::Draw(BattleState& battle, const LogView& log, int32_t winPercent, bool cards) {
     Font& font = *battle.font;
     if (winPercent >= 0) {
         const std::string text = Format("Win chance %d %%", winPercent);
@@ -165,7 +165,8 @@ void InfoStrip::Draw(BattleState& battle, const LogView& log, int32_t winPercent
                     first + log.Shown(total), total),
              kCardX, kTopLineY, 0.85f, 0.85f, 0.7f);
     }
-    if (const Fighter* fighter = FighterAt(battle, gInput->mouseX, gInput->mouseY)) {
+    const Fighter* fighter = cards ? FighterAt(battle, gInput->mouseX, gInput->mouseY) : nullptr;
+    if (fighter != nullptr) {
         DrawCard(battle, *fighter);
         DrawOdds(battle, *fighter);
     }

@@ -15,8 +15,10 @@ class InfoStrip {
 public:
     static constexpr int32_t kTop = 385;
 
-    // `winPercent` below 0 shows no win chance.
-    static void Draw(BattleState& battle, const LogView& log, int32_t winPercent);
+    // `winPercent` below 0 shows no win chance; without `cards` the pointer shows none
+    // (the field is covered).
+    static void Draw(BattleState& battle, const LogView& log, int32_t winPercent,
+                     bool cards = true);
 
     // The living fighter whose sprite is under the point, or null.
     static const Fighter* FighterAt(const BattleState& battle, int32_t x, int32_t y);

@@ -2,6 +2,7 @@
 
 #include "battle/BattleState.h"
 #include "graphics/MainInterface.h"
+#include "insight/BattleInsight.h"
 #include "platform/Clock.h"
 
 #include <memory>
@@ -101,6 +102,9 @@ void BattleSnapshot::Restore(BattleState& battle, bool wholeLog) const {
     }
     battle.outcome = outcome;
     battle.counts = counts;
+    if (battle.insight) {
+        battle.insight->Reset(battle); // what it showed was of the battle before
+    }
 }
 
 bool BattleSnapshot::operator==(const BattleSnapshot& other) const {

@@ -10,6 +10,7 @@
 #include "graphics/VideoSystem.h"
 #include "insight/BattleInsight.h"
 #include "options/ComfortControls.h"
+#include "planner/PlanningOpponent.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "rules/CombatLog.h"
@@ -76,7 +77,8 @@ void DrawNumber(Font& font, int32_t value, int32_t x, int32_t y, float red, floa
 
 } // namespace
 
-BattleState::BattleState() : comfort(std::make_unique<ComfortControls>()) {}
+BattleState::BattleState()
+    : comfort(std::make_unique<ComfortControls>()), planning(std::make_unique<PlanningOpponent>()) {}
 BattleState::~BattleState() = default;
 
 void BattleState::Init(std::string) {
@@ -132,6 +134,7 @@ void BattleState::StartBattle() {
     counts = {};
     interface->ClearChoice();
     interface->battleOver = false;
+    planning->StartBattle();
 
     Random::Seed(Clock::SystemMilliseconds());
     if (insight) {
@@ -360,7 +363,8 @@ void BattleState::DecisionStep() {
     if (decisionQueue.front()->team == 1) {
         PlayerCommand(*this);
         comfort->keyboard.Frame(*this); // the same orders from the keys
-    } else {
+        planning->Hint(*this);
+    } else if (!planning->Decide(*this)) {
         DecideComputerOrder(*this);
     }
 }

@@ -21,6 +21,7 @@ class ComfortControls;
 class BattleSession;
 class Font;
 class MainInterface;
+class PlanningOpponent;
 
 // The battle: the game's one state and the record that the battle loop, the panels and
 // the rules share. It owns the interface, the font, the fighters and the markers in
@@ -66,6 +67,8 @@ public:
     // look of its ground; a Restart reads the battle named here.
     BattleFolder battle;
     GroundSheets grounds;
+    // The planner: the computer's fighters at hard difficulty, and the player's hints.
+    std::unique_ptr<PlanningOpponent> planning;
 
     BattleState();
     ~BattleState() override;

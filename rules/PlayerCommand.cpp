@@ -45,7 +45,9 @@ bool PointerOnField() {
 }
 
 void EndCommand(BattleState& battle) {
-    battle.interface->command = 0;
+    if (battle.interface) { // none in a battle played headless
+        battle.interface->command = 0;
+    }
     GiveOrder(battle);
 }
 

@@ -34,7 +34,9 @@ const char kHelp[] =
     "  --seed S       battle i depends only on S and i (default 1)\n"
     "  --jobs J       threads; the output is the same for any J (default: the cores, %u)\n"
     "  --turns T      a battle still undecided after T turns is a draw (default 500)\n"
-    "  --format F     text, json or csv (default text)\n";
+    "  --format F     text, json or csv (default text)\n"
+    "  --team1 P      who decides for team 1: rule (the computer's, default) or planner\n"
+    "  --team2 P      the same for the fighters outside team 1\n";
 
 enum class Format { Text, Json, Csv };
 
@@ -135,6 +137,13 @@ bool Parse(const std::vector<std::string>& arguments, Request& request, std::str
                 problem = "--format takes text, json or csv, not '" + value + "'";
                 return false;
             }
+        } else if (option == "--team1" || option == "--team2") {
+            if (value != "rule" && value != "planner") {
+                problem = option + " takes rule or planner, not '" + value + "'";
+                return false;
+            }
+            (option == "--team1" ? request.options.team1Plans : request.options.othersPlan) =
+                value == "planner";
         } else {
             problem = "unknown option '" + option + "'";
             return false;

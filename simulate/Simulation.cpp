@@ -1,5 +1,7 @@
 #include "simulate/Simulation.h"
 
+#include "planner/Planner.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -71,6 +73,14 @@ SimulationTotals Simulation::Run(const std::vector<Fighter>& fighters,
 
     const auto work = [&] {
         HeadlessBattle headless(fighters);
+        Planner planner; // one per thread; it decides from each battle's own dice
+        const auto plan = [&planner](BattleState& battle) { planner.DecideIn(battle); };
+        if (options.team1Plans) {
+            headless.Player().SetTeam1Decider(plan);
+        }
+        if (options.othersPlan) {
+            headless.Player().SetOthersDecider(plan);
+        }
         SimulationTotals mine;
         for (;;) {
             const int64_t first = next.fetch_add(kChunk);

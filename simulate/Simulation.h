@@ -14,6 +14,8 @@ struct SimulationOptions {
     uint64_t seed = 1;
     int32_t jobs = 1;
     int32_t turnLimit = 500;
+    bool team1Plans = false; // the planner decides for team 1 instead of the rule
+    bool othersPlan = false; // and for the fighters outside it
 };
 
 // Everything a run found, as whole numbers, so that its sum is the same in any order.

@@ -76,8 +76,14 @@ void SimulationReport::WilsonInterval(int64_t wins, int64_t battles, double& low
 
 std::string SimulationReport::Text() const {
     const int64_t n = totals.battles;
-    std::string out = Format("%" PRId64 " battles, seed %" PRIu64 ", turn limit %d\n\n", n,
+    std::string out = Format("%" PRId64 " battles, seed %" PRIu64 ", turn limit %d", n,
                              options.seed, options.turnLimit);
+    if (options.team1Plans || options.othersPlan) {
+        const auto who = [](bool plans) { return plans ? "planner" : "rule"; };
+        out += Format(", team 1 %s, team %d %s", who(options.team1Plans), othersTeam,
+                      who(options.othersPlan));
+    }
+    out += "\n\n";
     out += "Side      Wins  Win rate  95 % interval\n";
     for (const SideFigures& side : Sides(*this)) {
         out += Format("Team %-3d %5" PRId64 "  %6.1f %%  %5.1f - %5.1f %%\n", side.team, side.wins,

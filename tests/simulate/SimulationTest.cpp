@@ -65,6 +65,19 @@ TEST_F(SimulationTest, TheSameSeedGivesTheSameRunOnAnyJobsTheTotalsAddUpAndTheTu
     EXPECT_EQ(capped.MeanTurns(), 1.0);
 }
 
+// The planner decides from each battle's own dice: its runs too are the same on any jobs.
+TEST_F(SimulationTest, PlannedRunsAreTheSameOnAnyJobs) {
+    SimulationOptions options{6, 3, 1, 500, true, false};
+    const SimulationTotals one = Simulation::Run(fighters, options);
+    options.jobs = 2;
+    const SimulationTotals two = Simulation::Run(fighters, options);
+    EXPECT_EQ(one.team1Wins, two.team1Wins);
+    EXPECT_EQ(one.battlesByTurns, two.battlesByTurns);
+    EXPECT_EQ(one.fighters[0].damageDealt, two.fighters[0].damageDealt);
+    options.team1Plans = false; // the rule plays other battles from the same dice
+    EXPECT_NE(Simulation::Run(fighters, options).battlesByTurns, one.battlesByTurns);
+}
+
 // The Wilson interval, never 0 to 0 as the plain one says for no wins.
 TEST(SimulationFigures, WilsonIntervalOnWorkedExamples) {
     double low = 0, high = 0;

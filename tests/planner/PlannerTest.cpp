@@ -1,0 +1,253 @@
+#include "planner/Planner.h"
+#include "planner/PlanningOpponent.h"
+#include "rules/Orders.h"
+#include "simulate/HeadlessBattle.h"
+#include "snapshot/BattleSnapshot.h"
+#include "tests/support/HandBuiltBattle.h"
+#include "tests/support/ScopedRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+namespace {
+
+// Small enough that a test plays many decisions in well under a second.
+const Planner::Budget kQuick{24, 2, 20};
+
+bool Same(const PlannedOrder& a, const PlannedOrder& b) {
+    return a.kind == b.kind && a.target == b.target && a.x == b.x && a.y == b.y &&
+           a.winChance == b.winChance;
+}
+
+} // namespace
+
+class PlannerTest : public HandBuiltBattle {
+protected:
+    // Two of each side; the first of team 1 waits, a blade and a bow on each side.
+    void FourFighters() {
+        Add("Ashka", 40, 56, 1).meleeSkill = 9;
+        Add("Bren", 24, 120, 1).missileSkill = 9;
+        Add("Orc", 200, 60).meleeSkill = 9;
+        Add("Imp", 230, 140).missileSkill = 9;
+        Ask(*battle.fighters[0]);
+    }
+};
+
+// A dying enemy within reach who would strike hard, and a harmless one across the field:
+// striking the dying one first wins plainly, for either side. The computer's rule would
+// shoot a random one. Team 1 fills the first four places, which the rule attacks.
+TEST_F(PlannerTest, StrikesTheDyingEnemyInReachRatherThanTheHealthyOneFarOff) {
+    for (const int32_t side : {1, 2}) {
+        battle.fighters.clear();
+        const int32_t enemies = side == 1 ? 2 : 1;
+        const auto own = [&] {
+            Fighter& f = Add("Kesh", 100, 100, side);
+            f.meleeSkill = 9;
+            f.missileSkill = 10;
+            f.hitPoints = 6;
+        };
+        const auto theirs = [&] {
+            Fighter& far = Add("Far", 240, 240, enemies, 1);
+            far.meleeSkill = far.missileSkill = 3;
+            Fighter& dying = Add("Dying", 116, 100, enemies);
+            dying.meleeSkill = 9;
+            dying.missileSkill = 3;
+            dying.hitPoints = 1;
+        };
+        side == 1 ? own() : theirs();
+        for (std::size_t gone = battle.fighters.size(); gone < 4; ++gone) {
+            Add("Gone", 8, 8.0f + 20 * gone, 1).dead = true;
+        }
+        side == 1 ? theirs() : own();
+        const std::size_t dying = side == 1 ? 5 : 1;
+        Fighter& fighter = *battle.fighters[side == 1 ? 0 : 4];
+        Ask(fighter);
+        const PlannedOrder order = Planner().Decide(BattleSnapshot::Capture(battle), 5);
+        EXPECT_EQ(order.kind, PlannedOrder::Kind::Strike) << "side " << side;
+        EXPECT_EQ(order.target, static_cast<int32_t>(dying)) << "side " << side;
+        EXPECT_GT(order.winChance, 0.6);
+        EXPECT_LE(order.winChance, 1.0);
+
+        order.Give(battle);
+        EXPECT_EQ(fighter.order, OrderCode::MeleeRepeat);
+        EXPECT_EQ(fighter.target, battle.fighters[dying].get());
+        EXPECT_EQ(fighter.countdown, kMeleeCountdown);
+        EXPECT_FALSE(battle.awaitingOrder);
+    }
+}
+
+TEST_F(PlannerTest, TheSameStateAndSeedGiveTheSameOrder) {
+    FourFighters();
+    battle.fighters[2]->hitPoints = 11;
+    battle.turn = 3;
+    const BattleSnapshot state = BattleSnapshot::Capture(battle);
+    Planner planner;
+    const PlannedOrder first = planner.Decide(state, 77);
+    EXPECT_TRUE(Same(first, planner.Decide(state, 77))); // after playing, as when fresh
+    EXPECT_TRUE(Same(first, Planner().Decide(state, 77)));
+}
+
+// Each living enemy may be struck or shot, unless the fighter's skill at it is hopeless
+// beside the other; it may hold, and step back from the nearest enemy unless cornered.
+TEST_F(PlannerTest, WeighsEachUsefulAttackOnEachLivingEnemyHoldingAndAStepBack) {
+    using Kind = PlannedOrder::Kind;
+    FourFighters();
+    battle.fighters[3]->dead = true;
+    const auto kinds = [&] {
+        std::vector<std::pair<Kind, int32_t>> seen;
+        for (const PlannedOrder& o : Planner::Candidates(BattleSnapshot::Capture(battle))) {
+            seen.emplace_back(o.kind, o.target);
+            if (o.kind == Kind::Walk) {
+                const Fighter& f = *battle.fighters[0];
+                EXPECT_GE(Distance(o.x, o.y, f.x, f.y), kMeleeReach);
+                EXPECT_LE(Distance(o.x, o.y, 200, 60), Distance(f.x, f.y, 200, 60) + 48.0f);
+                EXPECT_GT(Distance(o.x, o.y, 200, 60), Distance(f.x, f.y, 200, 60));
+                for (const float at : {o.x, o.y}) {
+                    EXPECT_TRUE(at >= kFieldFirstPosition && at <= kFieldLastPosition);
+                }
+            }
+        }
+        return seen;
+    };
+    using Row = std::vector<std::pair<Kind, int32_t>>;
+    EXPECT_EQ(kinds(),
+              (Row{{Kind::Strike, 2}, {Kind::Shoot, 2}, {Kind::Hold, -1}, {Kind::Walk, -1}}));
+
+    battle.fighters[0]->meleeSkill = 3; // bows only, pressed into the corner
+    battle.fighters[0]->x = battle.fighters[0]->y = 8;
+    battle.fighters[2]->x = battle.fighters[2]->y = 30;
+    EXPECT_EQ(kinds(), (Row{{Kind::Shoot, 2}, {Kind::Hold, -1}}));
+
+    battle.fighters[2]->dead = true; // nobody left to fight
+    EXPECT_EQ(kinds(), (Row{{Kind::Hold, -1}}));
+    EXPECT_EQ(Planner(kQuick).Decide(BattleSnapshot::Capture(battle), 1).kind, Kind::Hold);
+}
+
+// Whole battles with the planner on every side, a third team among them: every order it
+// gives is one the player's commands could give.
+TEST_F(PlannerTest, NeverGivesAnOrderTheRulesRefuse) {
+    FourFighters();
+    Add("Wolf", 150, 200, 3).meleeSkill = 8;
+    std::vector<Fighter> start;
+    for (const auto& f : battle.fighters) {
+        start.push_back(*f);
+    }
+    HeadlessBattle headless(start);
+    Planner planner(kQuick);
+    int32_t decisions = 0;
+    const auto checked = [&](BattleState& b) {
+        Fighter& f = *b.decisionQueue.front();
+        planner.DecideIn(b);
+        ++decisions;
+        EXPECT_FALSE(b.awaitingOrder);
+        if (f.order == OrderCode::Hold) {
+            return;
+        }
+        if (f.order == OrderCode::Move) {
+            for (const float at : {f.destX, f.destY}) {
+                EXPECT_TRUE(at >= kFieldFirstPosition && at <= kFieldLastPosition) << at;
+            }
+            return;
+        }
+        ASSERT_NE(f.target, nullptr) << f.name;
+        EXPECT_FALSE(f.target->dead);
+        EXPECT_NE(f.target->team == 1, f.team == 1) << f.name << " at " << f.target->name;
+        const bool inReach = Distance(f.x, f.y, f.target->x, f.target->y) < kMeleeReach;
+        EXPECT_TRUE(f.order == OrderCode::MissileRepeat ||
+                    f.order == (inReach ? OrderCode::MeleeRepeat : OrderCode::ApproachMeleeRepeat))
+            << static_cast<int>(f.order);
+    };
+    headless.Player().SetTeam1Decider(checked);
+    headless.Player().SetOthersDecider(checked);
+    for (uint64_t i = 0; i < 3; ++i) {
+        headless.Play(4, i, 200);
+    }
+    EXPECT_GT(decisions, 12);
+}
+
+// The game's side: hard difficulty in the options, the planner on its thread.
+class PlanningOpponentTest : public PlannerTest {
+protected:
+    // Frames of the waiting fighter's decision until `done`, at most ten seconds.
+    template <typename Step> bool Frames(Step step, const std::function<bool()>& done) {
+        for (int i = 0; i < 2000 && !done(); ++i) {
+            step();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return done();
+    }
+};
+
+TEST_F(PlanningOpponentTest, HardDecidesOnItsThreadWithOneThrowOfTheDiceNormalLeavesItToTheRule) {
+    FourFighters();
+    Fighter& orc = *battle.fighters[2];
+    Ask(orc);
+    EXPECT_FALSE(battle.planning->Decide(battle)) << "normal";
+
+    gKernel->options.difficulty = "hard";
+    const BattleSnapshot asked = BattleSnapshot::Capture(battle);
+    {
+        ScopedRandom dice({4242});
+        EXPECT_TRUE(battle.planning->Decide(battle));
+    }
+    EXPECT_TRUE(battle.awaitingOrder) << "the frame does not wait for the answer";
+    ASSERT_TRUE(
+        Frames([&] { battle.planning->Decide(battle); }, [&] { return !battle.awaitingOrder; }));
+
+    BattleState expected;
+    asked.Restore(expected);
+    Planner().Decide(asked, 4242).Give(expected);
+    EXPECT_TRUE(SameFighter(orc, *expected.fighters[2]));
+    EXPECT_EQ(BattleSnapshot::Capture(battle).targets, BattleSnapshot::Capture(expected).targets);
+}
+
+TEST_F(PlanningOpponentTest, HShowsTheHintWithoutGivingTheOrder) {
+    FourFighters();
+    battle.turn = 3;         // the hint's seed is 3 * 16 + 1
+    InterfaceElement strike; // the "Strike until dead" button
+    strike.id = 4;
+    strike.enabled = 1;
+    strike.sourceX = 100;
+    strike.width = 40;
+    battle.interface->elements.push_back(strike);
+    const auto frame = [&] {
+        engine.video->draws.clear();
+        font->texts.clear();
+        battle.planning->Hint(battle);
+        engine.input->keysPressed.clear();
+    };
+    const auto hint = [&] {
+        for (const auto& t : font->texts) {
+            if (t.text.rfind("Hint: ", 0) == 0 && t.text.find("win chance") != std::string::npos) {
+                return t.text;
+            }
+        }
+        return std::string();
+    };
+    frame();
+    EXPECT_TRUE(font->texts.empty()) << "nothing before H";
+    engine.input->keysPressed = {'h'};
+    ASSERT_TRUE(Frames(frame, [&] { return !hint().empty(); }));
+
+    const PlannedOrder order = Planner().Decide(BattleSnapshot::Capture(battle), 3 * 16 + 1);
+    EXPECT_EQ(hint(), "Hint: " + order.Words(battle) + " (win chance " +
+                          std::to_string(static_cast<int>(std::lround(order.winChance * 100))) +
+                          " %)");
+    EXPECT_EQ(font->texts.back().y, PlanningOpponent::kHintY);
+    bool ringed = false, lit = false;
+    for (const auto& d : engine.video->draws) {
+        ringed |= d.sourceY == 32 && d.blue < 0.5f;
+        lit |= d.sourceX == 140 && d.sourceWidth == 40;
+    }
+    EXPECT_EQ(ringed, order.kind != PlannedOrder::Kind::Hold);
+    EXPECT_EQ(lit, order.Command() == 4);
+    EXPECT_TRUE(battle.awaitingOrder);
+    EXPECT_EQ(battle.fighters[0]->order, OrderCode::None);
+
+    GiveOrder(battle); // the player's own order: the hint goes
+    frame();
+    EXPECT_TRUE(font->texts.empty());
+}

@@ -78,7 +78,8 @@ void DrawNumber(Font& font, int32_t value, int32_t x, int32_t y, float red, floa
 } // namespace
 
 BattleState::BattleState()
-    : comfort(std::make_unique<ComfortControls>()), planning(std::make_unique<PlanningOpponent>()) {}
+    : comfort(std::make_unique<ComfortControls>()), planning(std::make_unique<PlanningOpponent>()) {
+}
 BattleState::~BattleState() = default;
 
 void BattleState::Init(std::string) {

@@ -38,6 +38,14 @@ void LightButton(const MainInterface& buttons, int32_t id) {
     }
 }
 
+// With a dark shadow, as the strip's other lines.
+void DrawLine(BattleState& battle, const std::string& text) {
+    battle.font->DrawText(text, PlanningOpponent::kHintX + 1, PlanningOpponent::kHintY + 1, 0.0f,
+                          0.0f, 0.0f);
+    battle.font->DrawText(text, PlanningOpponent::kHintX, PlanningOpponent::kHintY, 1.0f, 0.9f,
+                          0.5f);
+}
+
 } // namespace
 
 void PlanningOpponent::StartBattle() {
@@ -103,7 +111,7 @@ void PlanningOpponent::Hint(BattleState& battle) {
         if (hint_) {
             DrawHint(battle, *hint_);
         } else {
-            battle.font->DrawText("Hint: thinking ...", kHintX, kHintY, 1.0f, 1.0f, 1.0f);
+            DrawLine(battle, "Hint: thinking ...");
         }
     }
 }

@@ -29,7 +29,7 @@ public:
     void Hint(BattleState& battle);
 
     // The line in the information strip, and where it stands.
-    static constexpr int32_t kHintX = 8, kHintY = 456;
+    static constexpr int32_t kHintX = 12, kHintY = 460;
 
 private:
     enum class Asked { Nothing, Order, Hint };

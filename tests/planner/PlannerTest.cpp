@@ -68,6 +68,7 @@ TEST_F(PlannerTest, StrikesTheDyingEnemyInReachRatherThanTheHealthyOneFarOff) {
         const PlannedOrder order = Planner().Decide(BattleSnapshot::Capture(battle), 5);
         EXPECT_EQ(order.kind, PlannedOrder::Kind::Strike) << "side " << side;
         EXPECT_EQ(order.target, static_cast<int32_t>(dying)) << "side " << side;
+        EXPECT_EQ(order.Words(battle), "strike Dying until dead");
         EXPECT_GT(order.winChance, 0.6);
         EXPECT_LE(order.winChance, 1.0);
 
@@ -206,13 +207,15 @@ TEST_F(PlanningOpponentTest, HardDecidesOnItsThreadWithOneThrowOfTheDiceNormalLe
 
 TEST_F(PlanningOpponentTest, HShowsTheHintWithoutGivingTheOrder) {
     FourFighters();
-    battle.turn = 3;         // the hint's seed is 3 * 16 + 1
-    InterfaceElement strike; // the "Strike until dead" button
-    strike.id = 4;
-    strike.enabled = 1;
-    strike.sourceX = 100;
-    strike.width = 40;
-    battle.interface->elements.push_back(strike);
+    battle.turn = 3;                      // the hint's seed is 3 * 16 + 1
+    for (int32_t id = 1; id <= 6; ++id) { // the command buttons, each with its picture
+        InterfaceElement button;
+        button.id = id;
+        button.enabled = 1;
+        button.sourceX = 100 * id;
+        button.width = 40;
+        battle.interface->elements.push_back(button);
+    }
     const auto frame = [&] {
         engine.video->draws.clear();
         font->texts.clear();
@@ -240,10 +243,10 @@ TEST_F(PlanningOpponentTest, HShowsTheHintWithoutGivingTheOrder) {
     bool ringed = false, lit = false;
     for (const auto& d : engine.video->draws) {
         ringed |= d.sourceY == 32 && d.blue < 0.5f;
-        lit |= d.sourceX == 140 && d.sourceWidth == 40;
+        lit |= d.sourceX == 100 * order.Command() + 40 && d.sourceWidth == 40;
     }
     EXPECT_EQ(ringed, order.kind != PlannedOrder::Kind::Hold);
-    EXPECT_EQ(lit, order.Command() == 4);
+    EXPECT_TRUE(lit) << "under the pointer: the picture to the right";
     EXPECT_TRUE(battle.awaitingOrder);
     EXPECT_EQ(battle.fighters[0]->order, OrderCode::None);
 

@@ -73,7 +73,7 @@ TEST_F(SimulationTest, PlannedRunsAreTheSameOnAnyJobs) {
     const SimulationTotals two = Simulation::Run(fighters, options);
     EXPECT_EQ(one.team1Wins, two.team1Wins);
     EXPECT_EQ(one.battlesByTurns, two.battlesByTurns);
-    EXPECT_EQ(one.fighters[0].damageDealt, two.fighters[0].damageDealt);
+    EXPECT_EQ(one.fighters[0].dealt, two.fighters[0].dealt);
     options.team1Plans = false; // the rule plays other battles from the same dice
     EXPECT_NE(Simulation::Run(fighters, options).battlesByTurns, one.battlesByTurns);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "insight/InfoStrip.h"
 #include "planner/PlannedOrder.h"
 #include "planner/PlannerThread.h"
 
@@ -28,8 +29,8 @@ public:
     // H asks for a hint, and a hint for the fighter still waiting is drawn.
     void Hint(BattleState& battle);
 
-    // The line in the information strip, and where it stands.
-    static constexpr int32_t kHintX = 12, kHintY = 460;
+    // The line in the information strip: its top line, left of the win chance.
+    static constexpr int32_t kHintX = 12, kHintY = InfoStrip::kTop;
 
 private:
     enum class Asked { Nothing, Order, Hint };

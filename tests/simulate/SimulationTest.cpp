@@ -21,9 +21,10 @@ protected:
     }
     ~SimulationTest() override { gSound = nullptr; }
 
-    SimulationReport Simulate(int64_t battles, uint64_t seed, int32_t jobs, int32_t turns = 500) {
+    SimulationReport Simulate(int64_t battles, uint64_t seed, int32_t jobs, int32_t turns = 500,
+                              bool team1Plans = false) {
         SimulationReport report;
-        report.options = {battles, seed, jobs, turns};
+        report.options = {battles, seed, jobs, turns, team1Plans};
         report.totals = Simulation::Run(fighters, report.options);
         report.fighters.resize(fighters.size()); // the JSON lists each fighter's figures
         return report;
@@ -39,6 +40,10 @@ TEST_F(SimulationTest, TheSameSeedGivesTheSameRunOnAnyJobsTheTotalsAddUpAndTheTu
     const SimulationReport one = Simulate(300, 7, 1);
     EXPECT_EQ(one.Json(), Simulate(300, 7, 2).Json());
     EXPECT_NE(one.Json(), Simulate(300, 8, 2).Json());
+    // The planner decides from each battle's own dice: the same on any jobs, not the rule.
+    const std::string planned = Simulate(6, 7, 1, 500, true).Json();
+    EXPECT_EQ(planned, Simulate(6, 7, 2, 500, true).Json());
+    EXPECT_NE(planned, Simulate(6, 7, 1).Json());
 
     const SimulationTotals& t = one.totals;
     EXPECT_EQ(t.battles, 300);
@@ -63,19 +68,6 @@ TEST_F(SimulationTest, TheSameSeedGivesTheSameRunOnAnyJobsTheTotalsAddUpAndTheTu
     const SimulationTotals capped = Simulate(100, 3, 2, 1).totals;
     EXPECT_EQ(capped.draws, 100);
     EXPECT_EQ(capped.MeanTurns(), 1.0);
-}
-
-// The planner decides from each battle's own dice: its runs too are the same on any jobs.
-TEST_F(SimulationTest, PlannedRunsAreTheSameOnAnyJobs) {
-    SimulationOptions options{6, 3, 1, 500, true, false};
-    const SimulationTotals one = Simulation::Run(fighters, options);
-    options.jobs = 2;
-    const SimulationTotals two = Simulation::Run(fighters, options);
-    EXPECT_EQ(one.team1Wins, two.team1Wins);
-    EXPECT_EQ(one.battlesByTurns, two.battlesByTurns);
-    EXPECT_EQ(one.fighters[0].dealt, two.fighters[0].dealt);
-    options.team1Plans = false; // the rule plays other battles from the same dice
-    EXPECT_NE(Simulation::Run(fighters, options).battlesByTurns, one.battlesByTurns);
 }
 
 // The Wilson interval, never 0 to 0 as the plain one says for no wins.

@@ -14,22 +14,11 @@ std::string ReplayFile::Encode(const Recording& recording) {
 }
 
 bool ReplayFile::Decode(const std::string& bytes, Recording& recording, std::string& reason) {
-    std::string payload;
-    if (!FileEnvelope::Open(bytes, FileEnvelope::Kind::Replay, payload, reason)) {
-        return false;
-    }
-    ByteReader in(payload);
-    if (recording.Read(in) && in.Left() != 0) {
-        in.Fail("it has bytes after its end");
-    }
-    if (!in.Failed() && recording.outcome == BattleOutcome::Undecided) {
-        in.Fail("its battle has no end");
-    }
-    if (in.Failed()) {
-        reason = "it is damaged (" + in.Reason() + ")";
-        return false;
-    }
-    return true;
+    return FileEnvelope::Read(bytes, FileEnvelope::Kind::Replay, reason, [&](ByteReader& in) {
+        if (recording.Read(in) && recording.outcome == BattleOutcome::Undecided) {
+            in.Fail("its battle has no end");
+        }
+    });
 }
 
 bool ReplayFile::Load(const std::string& path, Recording& recording, std::string& reason) {

@@ -90,12 +90,21 @@ void ReplayViewer::HandleKeys() {
         }
         ShowTitle();
     }
-    // A replay is only watched: of the battle's own keys only those of the sound and the
-    // window stay, and it takes one step a frame, each checked against the recording.
+    // A replay is only watched: of the battle's own keys only those of the sound, the window,
+    // the log and the debriefing stay, and it takes one step a frame, each checked against
+    // the recording.
+    static const int32_t kWatching[] = {'m',
+                                        '-',
+                                        '=',
+                                        InputSystem::kF1 + 10,
+                                        InputSystem::kTab,
+                                        InputSystem::kPageUp,
+                                        InputSystem::kPageDown,
+                                        InputSystem::kEnd};
     keys.erase(std::remove_if(keys.begin(), keys.end(),
                               [](int32_t key) {
-                                  return key != 'm' && key != '-' && key != '=' &&
-                                         key != InputSystem::kF1 + 10;
+                                  return std::find(std::begin(kWatching), std::end(kWatching),
+                                                   key) == std::end(kWatching);
                               }),
                keys.end());
     battle_.comfort->fixedSpeed = 1; // the player's own speed stays in options.cfg
@@ -122,6 +131,7 @@ void ReplayViewer::Update() {
         AddMessage(battle_, ended && player_.Matches(battle_)
                                 ? "End of the replay. Q leaves."
                                 : "The replay went another way at " + player_.Divergence());
+        gInput->exposed = true; // the resting battle draws its field again, with the line
     }
     if (over_ || paused_) {
         if (ended && !paused_) {

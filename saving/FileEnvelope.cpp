@@ -20,6 +20,24 @@ uint64_t Checksum(uint32_t version, uint32_t length, const std::string& payload)
 
 } // namespace
 
+bool FileEnvelope::Read(const std::string& bytes, Kind kind, std::string& reason,
+                        const std::function<void(ByteReader& in)>& read) {
+    std::string payload;
+    if (!Open(bytes, kind, payload, reason)) {
+        return false;
+    }
+    ByteReader in(payload);
+    read(in);
+    if (!in.Failed() && in.Left() != 0) {
+        in.Fail("it has bytes after its end");
+    }
+    if (in.Failed()) {
+        reason = "it is damaged (" + in.Reason() + ")";
+        return false;
+    }
+    return true;
+}
+
 const char* FileEnvelope::Noun(Kind kind) {
     return kind == Kind::Save ? "save" : "replay";
 }

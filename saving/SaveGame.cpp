@@ -17,24 +17,14 @@ std::string SaveGame::Encode() const {
 }
 
 bool SaveGame::Decode(const std::string& bytes, SaveGame& save, std::string& reason) {
-    std::string payload;
-    if (!FileEnvelope::Open(bytes, FileEnvelope::Kind::Save, payload, reason)) {
-        return false;
-    }
-    ByteReader in(payload);
-    save.battle = in.Text();
-    save.fighterFiles = in.U64();
-    if (SnapshotCodec::Read(in, save.snapshot) && save.recording.Read(in) && in.Left() != 0) {
-        in.Fail("it has bytes after its end");
-    }
-    if (!in.Failed() && save.snapshot.fighters.size() != save.recording.start.fighters.size()) {
-        in.Fail("its battle and its recording have different fighters");
-    }
-    if (in.Failed()) {
-        reason = "it is damaged (" + in.Reason() + ")";
-        return false;
-    }
-    return true;
+    return FileEnvelope::Read(bytes, FileEnvelope::Kind::Save, reason, [&](ByteReader& in) {
+        save.battle = in.Text();
+        save.fighterFiles = in.U64();
+        if (SnapshotCodec::Read(in, save.snapshot) && save.recording.Read(in) &&
+            save.snapshot.fighters.size() != save.recording.start.fighters.size()) {
+            in.Fail("its battle and its recording have different fighters");
+        }
+    });
 }
 
 uint64_t SaveGame::FighterFilesHash(const BattleFolder& battle) {

@@ -156,7 +156,11 @@ void BattleState::Update() {
     if (session && session->Frame(*this)) {
         return; // another battle stands here now: its frames start with the next
     }
-    if (comfort->TakeFrame(*this)) { // paused
+    const bool still = comfort->TakeFrame(*this); // paused, or the help or options shown
+    if (insight) {
+        insight->Hold(still); // a still game measures nothing either
+    }
+    if (still) {
         return;
     }
     if (ChooserState::OpenIfAsked(*this)) {

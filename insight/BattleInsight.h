@@ -28,6 +28,9 @@ public:
     // chance from its start.
     void Reset(BattleState& battle);
 
+    // While held (the game paused), the win chance waits where it is.
+    void Hold(bool held) { winChance_.Hold(held); }
+
     bool DebriefingShown() const { return debriefingShown_; }
 
 private:

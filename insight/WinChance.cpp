@@ -38,6 +38,17 @@ uint64_t WinChance::Offer(BattleSnapshot snapshot) {
     return number;
 }
 
+void WinChance::Hold(bool held) {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (held_ == held) {
+            return;
+        }
+        held_ = held;
+    }
+    wake_.notify_all();
+}
+
 WinChance::Estimate WinChance::Latest() const {
     const std::lock_guard<std::mutex> lock(mutex_);
     return latest_;
@@ -66,6 +77,7 @@ int32_t WinChance::Measure(const BattleSnapshot& from, int32_t battles,
 bool WinChance::Rest() {
     std::unique_lock<std::mutex> lock(mutex_);
     wake_.wait_for(lock, (Steady::now() - chunkStart_) * kRestFactor, [this] { return stopping_; });
+    wake_.wait(lock, [this] { return stopping_ || !held_; });
     chunkStart_ = Steady::now();
     return !stopping_;
 }
@@ -74,7 +86,7 @@ void WinChance::Run() {
     pthread_setname_np(pthread_self(), "win chance");
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || pending_ != nullptr; });
+        wake_.wait(lock, [this] { return stopping_ || (pending_ != nullptr && !held_); });
         if (stopping_) {
             return;
         }

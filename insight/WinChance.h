@@ -40,6 +40,9 @@ public:
     // Returns the offer's number. The history is not needed and is not kept.
     uint64_t Offer(BattleSnapshot snapshot);
     Estimate Latest() const;
+    // While held, no battle is played: an estimate under way waits after its chunk, a new
+    // one does not begin.
+    void Hold(bool held);
     // Forgets the figure shown so far (a new battle starts).
     void Forget();
 
@@ -65,6 +68,7 @@ private:
     uint64_t firstShown_ = 0; // estimates of earlier offers are forgotten
     Estimate latest_;
     bool stopping_ = false;
+    bool held_ = false;
     std::chrono::steady_clock::time_point chunkStart_;
     std::thread thread_; // last: started once everything above is ready
 };

@@ -87,8 +87,8 @@ TEST_P(BadFile, EndsInItsMessageOrKeepsRunning) {
 
     X11Session x11;
     GameProcess game(dir.path(), {},
-                     row.error.empty() ? std::vector<std::string>{GameProcess::kNoLeakCheck}
-                                       : std::vector<std::string>{});
+                     std::vector<std::string>{row.error.empty() ? GameProcess::kNoLeakCheck
+                                                                : GameProcess::kFullLeakStacks});
     if (row.error.empty()) {
         const unsigned long window = x11.FindWindow("Vornak", game.Pid(), 30.0);
         ASSERT_NE(window, 0u) << "no window; the game said: " << game.StandardError();

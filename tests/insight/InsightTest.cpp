@@ -166,7 +166,11 @@ TEST_F(Insight, WinChanceOfADecidedBattleAndOfAnOpenOne) {
     EXPECT_LT(open, 100);
 
     WinChance worker(100);
+    worker.Hold(true); // paused: nothing is played until the game goes on
     const uint64_t offer = worker.Offer(state);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(worker.Latest().percent, -1);
+    worker.Hold(false);
     for (int wait = 0; wait < 2000 && worker.Latest().offer != offer; ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }

@@ -36,15 +36,15 @@ GameProcess::GameProcess(const std::string& workingDirectory,
     }
     argv.push_back(nullptr);
     // The GL driver is unloaded before the leak check, so only a full stack still names it
-    // for the suppressions; unwinding every allocation that way is slow, so only runs that
-    // check for leaks pay for it.
-    const bool leakCheck =
-        std::find(environment.begin(), environment.end(), kNoLeakCheck) == environment.end();
+    // for the suppressions; unwinding every allocation that way is slow, so only the runs
+    // that ask for it pay for it.
+    const bool fullStacks =
+        std::find(environment.begin(), environment.end(), kFullLeakStacks) != environment.end();
     environment.insert(environment.begin(),
                        {"SDL_AUDIODRIVER=dummy", "VORNAK_NO_ERROR_BOX=1",
                         std::string("LSAN_OPTIONS=suppressions=" VORNAK_SOURCE_DIR
                                     "/tests/support/lsan.supp:print_suppressions=0") +
-                            (leakCheck ? ":fast_unwind_on_malloc=0" : "")});
+                            (fullStacks ? ":fast_unwind_on_malloc=0" : "")});
 
     pid_ = fork();
     if (pid_ == 0) {

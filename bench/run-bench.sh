@@ -188,3 +188,5 @@ printf '  %-44s %s\n' \
     "replay of a 100-turn battle:" "$replay_kb kB (goal <= 256: $(verdict "$replay_kb" 256 max))" \
     "replay --verify, replays per second:" "$verify_rate of $verify_turns turns (goal >= 100: $(verdict "$verify_rate" 100 min)); $verify_long of $long_turns turns" \
     "save at turn 100, written and read back:" "$save_kb kB in $save_us us"
+
+bench/generate-bench.sh "$game" "$build/game"

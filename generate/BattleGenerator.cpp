@@ -17,14 +17,11 @@ namespace {
 
 constexpr int32_t kTurnLimit = 500; // the simulator's default
 constexpr int64_t kProbe = 150;     // battles per probe of the search
-constexpr int64_t kLook = 250;      // battles per candidate at first
-constexpr int64_t kMeasure = 1500;  // battles of the last choice
-constexpr std::size_t kFinalists = 3;
-constexpr int kRounds = 2;       // of nudges from the closest
-constexpr double kClose = 0.015; // no more rounds once this close
-constexpr double kRetry = 0.02;  // a last try when the longer look misses by more
-constexpr int32_t kLadder = 64;  // handicap steps each way
-constexpr float kApart = 26.0f;  // least distance between two starting places
+// Rounds of the choice: every candidate left is played up to this many battles, then
+// this many of the closest are kept.
+constexpr std::pair<int64_t, std::size_t> kRounds[] = {{80, 10}, {250, 4}, {800, 2}, {3000, 1}};
+constexpr int32_t kLadder = 64; // handicap steps each way
+constexpr float kApart = 26.0f; // least distance between two starting places
 
 const char* const kFirst[] = {"Al",  "Bran", "Cor", "Dag", "Ed",  "Fen", "Gor", "Hal",
                               "Ir",  "Jor",  "Kel", "Lor", "Mor", "Nes", "Or",  "Per",
@@ -142,39 +139,25 @@ std::vector<Fighter> Handicapped(const std::vector<Fighter>& base, int32_t k) {
     return fighters;
 }
 
-// Smaller steps than one of health, to land between two steps of the handicap: each of
-// one side's fighters in turn a little faster, or better at what it does best.
-std::vector<std::vector<Fighter>> Nudges(const std::vector<Fighter>& fighters, bool team1) {
-    std::vector<std::vector<Fighter>> nudged;
-    for (std::size_t i = team1 ? 0 : kComputerCandidates, end = i + kComputerCandidates; i < end;
-         ++i) {
-        Fighter& skilled = nudged.emplace_back(fighters)[i];
-        int32_t& skill =
-            skilled.missileSkill > skilled.meleeSkill ? skilled.missileSkill : skilled.meleeSkill;
-        skill = std::min(skill + 1, 12);
-        Fighter& faster = nudged.emplace_back(fighters)[i];
-        faster.speed = std::min(faster.speed + 1, 12);
-    }
-    return nudged;
-}
-
-// Each fighter in turn a few steps aside where there is room: changes too small to aim,
-// for a last try when every step above misses.
-std::vector<std::vector<Fighter>> Shifts(const std::vector<Fighter>& fighters) {
-    std::vector<std::vector<Fighter>> shifted;
+// Single changes smaller than a step of the handicap or beside it, all towards team 1
+// (`up`) or away from it: each fighter of one side a point better in health, its best
+// skill or speed, or each of the other side's a point worse. Fighters matter unequally,
+// so the changes fall at many places between two steps.
+std::vector<std::vector<Fighter>> Changes(const std::vector<Fighter>& fighters, bool up) {
+    std::vector<std::vector<Fighter>> changed;
     for (std::size_t i = 0; i < fighters.size(); ++i) {
-        std::vector<Fighter> others = fighters;
-        others.erase(others.begin() + static_cast<std::ptrdiff_t>(i));
-        for (const float step : {8.0f, -8.0f}) {
-            const float x = fighters[i].x + step;
-            if (x >= kFieldFirstPosition && x <= kFieldLastPosition &&
-                Clear(others, x, fighters[i].y)) {
-                shifted.emplace_back(fighters)[i].x = x;
-                break;
-            }
+        const int32_t by = (i < kComputerCandidates) == up ? 1 : -1;
+        for (int what = 0; what < 3; ++what) {
+            Fighter& fighter = changed.emplace_back(fighters)[i];
+            int32_t& value = what == 0                                   ? fighter.health
+                             : what == 1                                 ? fighter.speed
+                             : fighter.missileSkill > fighter.meleeSkill ? fighter.missileSkill
+                                                                         : fighter.meleeSkill;
+            value = std::max(1, std::min(12, value + by));
+            fighter.hitPoints = fighter.maxHitPoints = fighter.health * 3;
         }
     }
-    return shifted;
+    return changed;
 }
 
 struct Candidate {
@@ -212,7 +195,10 @@ int64_t BattleGenerator::Team1Wins(const std::vector<Fighter>& fighters, int64_t
     return wins;
 }
 
-BattleGenerator::Battle BattleGenerator::Make(uint64_t seed, Difficulty difficulty) {
+BattleGenerator::Battle BattleGenerator::Make(uint64_t seed, Difficulty difficulty,
+                                              int64_t effort) {
+    const auto scaled = [effort](int64_t battles) { return battles * effort / 100; };
+    const int64_t probe = scaled(kProbe);
     Draws draws(seed, static_cast<uint64_t>(difficulty));
     const Layout& layout = draws.Of(kLayouts);
     const std::vector<Fighter> base = DrawFighters(draws, layout);
@@ -222,62 +208,42 @@ BattleGenerator::Battle BattleGenerator::Make(uint64_t seed, Difficulty difficul
     int32_t low = -kLadder, high = kLadder;
     while (low < high) {
         const int32_t middle = low + (high - low) / 2;
-        if (Team1Wins(Handicapped(base, middle), 0, kProbe) >= aim * kProbe) {
+        if (Team1Wins(Handicapped(base, middle), 0, probe) >= aim * probe) {
             high = middle;
         } else {
             low = middle + 1;
         }
     }
-    // Between that step and the one below lie the nudges up from below and down from
-    // above: a short look at each, a few more rounds of nudges from the closest while it
-    // misses, then a longer look at the closest few, always on the same battles.
+    // Between that step and the one below lie the changes up from below and down from
+    // above; the steps around them stay in, as a short search can end a step off. All are
+    // looked at briefly, the closest to the aim again for longer, and so on down to one,
+    // always on the same battles.
     std::vector<Candidate> pool{{Handicapped(base, low)}, {Handicapped(base, low - 1)}};
-    for (const bool team1 : {true, false}) {
-        for (std::vector<Fighter>& nudged : Nudges(pool[team1 ? 1 : 0].fighters, team1)) {
-            pool.push_back({std::move(nudged)});
+    for (const int32_t k : {low - 2, low + 1, low + 2}) {
+        pool.push_back({Handicapped(base, k)});
+    }
+    for (const bool up : {true, false}) {
+        for (std::vector<Fighter>& changed : Changes(pool[up ? 1 : 0].fighters, up)) {
+            pool.push_back({std::move(changed)});
         }
     }
     const auto closer = [aim](const Candidate& a, const Candidate& b) {
         return std::fabs(a.Rate() - aim) < std::fabs(b.Rate() - aim);
     };
-    const auto look = [&](std::vector<Candidate>& candidates, int64_t upTo) {
-        for (Candidate& candidate : candidates) {
+    for (const auto& [battles, kept] : kRounds) {
+        const int64_t upTo = scaled(battles);
+        for (Candidate& candidate : pool) {
             candidate.wins += Team1Wins(candidate.fighters, candidate.played, upTo);
             candidate.played = upTo;
         }
-        std::stable_sort(candidates.begin(), candidates.end(), closer);
-    };
-    look(pool, kLook);
-    for (int round = 0; round < kRounds && std::fabs(pool[0].Rate() - aim) > kClose; ++round) {
-        std::vector<Candidate> more;
-        for (std::vector<Fighter>& nudged : Nudges(pool[0].fighters, pool[0].Rate() < aim)) {
-            more.push_back({std::move(nudged)});
-        }
-        look(more, kLook);
-        pool.insert(pool.end(), more.begin(), more.end());
         std::stable_sort(pool.begin(), pool.end(), closer);
-    }
-    pool.resize(kFinalists);
-    look(pool, kMeasure);
-    if (std::fabs(pool[0].Rate() - aim) > kRetry) {
-        std::vector<Candidate> more;
-        for (std::vector<Fighter>& nudged : Nudges(pool[0].fighters, pool[0].Rate() < aim)) {
-            more.push_back({std::move(nudged)});
-        }
-        for (std::vector<Fighter>& shifted : Shifts(pool[0].fighters)) {
-            more.push_back({std::move(shifted)});
-        }
-        look(more, kLook);
-        more.resize(std::min<std::size_t>(more.size(), 2));
-        look(more, kMeasure);
-        pool.insert(pool.end(), more.begin(), more.end());
-        std::stable_sort(pool.begin(), pool.end(), closer);
+        pool.resize(std::min(pool.size(), kept));
     }
 
     Battle battle;
     battle.fighters = pool[0].fighters;
     battle.winRate = pool[0].Rate();
-    battle.measured = kMeasure;
+    battle.measured = pool[0].played;
     battle.ground = draws.Of(BattleFolder::kGrounds);
     battle.title = std::string("The ") + draws.Of(kPlaces) + " of " + draws.Of(kPlaceNames);
     battle.about = std::string("Made for you (") + kDifficulties[static_cast<int>(difficulty)] +

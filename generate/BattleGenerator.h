@@ -25,7 +25,9 @@ public:
     };
 
     static bool ParseDifficulty(const std::string& text, Difficulty& difficulty);
-    static Battle Make(uint64_t seed, Difficulty difficulty);
+    // `effort`: the percentage of the tuning's battles played; less is quicker and
+    // further off the aim (tests).
+    static Battle Make(uint64_t seed, Difficulty difficulty, int64_t effort = 100);
     // Team 1's wins in battles `from` to `to` - 1 of seed 1 (the simulator's default).
     static int64_t Team1Wins(const std::vector<Fighter>& fighters, int64_t from, int64_t to);
 

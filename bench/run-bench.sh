@@ -43,6 +43,13 @@ for n in 1 2 3 4; do
     printf 'name = Brute\nteam = 2\nspeed = 12\nhealth = 5\nmeleeskill = 12\nposx = 56\nposy = %d\n' \
         $((n * 48)) >"$work/over/NPCs/fighter$((n + 4)).cfg"
 done
+# In the fifth the computer plans (difficulty hard) against the shipped player's four, who
+# never act: its fighters walk, strike and shoot, and think again whenever a target falls.
+cp -r "$build/game" "$work/hard"
+printf 'difficulty = hard\n' >"$work/hard/options.cfg"
+for n in 1 2 3 4; do
+    sed -i 's/^speed = .*/speed = 0/' "$work/hard/NPCs/fighter$n.cfg"
+done
 
 # key=value lines of one probe run, as shell assignments with a prefix.
 probe_run() {
@@ -77,6 +84,7 @@ eval "$(probe_run wait --dir "$work/player" --settle 1 --cpu 4 --frames "$counte
 eval "$(probe_run step --dir "$work/computer" --settle 1 --cpu 4 --frames "$counter" -- "$game")"
 eval "$(probe_run idle --dir "$work/idle" --settle 1 --cpu 4 --frames "$counter" -- "$game")"
 eval "$(probe_run over --dir "$work/over" --settle 6 --cpu 4 -- "$game")"
+eval "$(probe_run hard --dir "$work/hard" --settle 1 --cpu 4 --frames "$counter" -- "$game")"
 
 # vornak simulate on the shipped fighters, one job and two: wall and processor seconds of
 # the whole process, best of three each.
@@ -131,6 +139,9 @@ actions=$(figure BM_RulesHeadless items_per_second)
 loop_actions=$(figure BM_BattleLoopHeadless items_per_second)
 tga=$(figure BM_TgaDecodeBackground bytes_per_second)
 crossing_ms=$(figure BM_MarkerCrossing real_time)
+plan_median=$(figure BM_PlannerDecision median_ms | xargs printf '%.2f')
+plan_p99=$(figure BM_PlannerDecision p99_ms | xargs printf '%.2f')
+plan_count=$(figure BM_PlannerDecision decisions | xargs printf '%.0f')
 win_ms=$(figure BM_WinChanceUpdate cpu_time)
 win_wall_ms=$(figure BM_WinChanceUpdate real_time)
 replay_kb=$(figure BM_ReplayOf100Turns kB | xargs printf '%.1f')
@@ -183,6 +194,8 @@ printf '  %-44s %s\n' \
     "CPU, one core, computer stepping phases:" "$step_cpu_percent %, $step_frames_per_second frames shown per second" \
     "  of it the frame loop / the win chance:" "$(awk -v a="$step_cpu_percent" -v b="$step_worker_cpu_percent" 'BEGIN { printf "%.1f", a - b }') % / $step_worker_cpu_percent % (while the player waits: $wait_worker_cpu_percent %)" \
     "win chance, one update (1000 battles):" "$(awk -v a="$win_ms" -v b="$win_wall_ms" 'BEGIN { printf "%.1f ms of processor time (%.1f ms wall)", a, b }') from the battle's start" \
+    "planner decision, processor time:" "median $plan_median ms (goal <= 10: $(verdict "$plan_median" 10 max)), 99th percentile $plan_p99 ms (goal <= 40: $(verdict "$plan_p99" 40 max)), of $plan_count" \
+    "CPU, one core, computer planning (hard):" "$hard_cpu_percent % (goal <= 40: $(verdict "$hard_cpu_percent" 40 max)), of it the threads $hard_worker_cpu_percent %; $hard_frames_per_second frames shown per second" \
     "CPU, one core, phases stepping, nobody acts:" "$idle_cpu_percent %, $idle_frames_per_second frames shown per second" \
     "CPU, one core, after the battle is over:" "$over_cpu_percent % (goal <= 5: $(verdict "$over_cpu_percent" 5 max))" \
     "replay of a 100-turn battle:" "$replay_kb kB (goal <= 256: $(verdict "$replay_kb" 256 max))" \

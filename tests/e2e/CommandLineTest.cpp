@@ -27,7 +27,6 @@ TEST(CommandLine, EachRunEndsWithItsStatusAndOutput) {
         {{"simulate", "--turns"}, 2, "", "vornak simulate: --turns needs a value\n"},
         {{"generate", "--difficulty", "mild"}, 2, "", "vornak generate: --difficulty takes easy"},
         {{"generate", "new", "--seed", "7"}, 0, "new: \"", ""},
-        {{"check", "new"}, 0, "checked 9 files: 0 errors, 0 warnings\n", ""},
         {{"--battle", "nowhere"}, 0, "", "Could not open battles/nowhere/battle.cfg\n"},
         {{"simulate", "--team1", "robot"}, 2, "", "vornak simulate: --team1 takes rule or planner"},
         {{"simulate", "--battles", "4", "--team2", "planner"},

@@ -50,9 +50,4 @@ TEST(BattleGenerator, MakesTheSameCheckCleanBattleNearItsAimFromASeed) {
                                        "again", problem));
     EXPECT_EQ(Files(dir, "normal"), Files(dir, "again"));
     EXPECT_NE(Files(dir, "normal").substr(200), Files(dir, "hard").substr(200));
-
-    BattleGenerator::Difficulty parsed = Difficulty::Normal;
-    EXPECT_TRUE(BattleGenerator::ParseDifficulty("hard", parsed));
-    EXPECT_EQ(parsed, Difficulty::Hard);
-    EXPECT_FALSE(BattleGenerator::ParseDifficulty("Hard", parsed));
 }

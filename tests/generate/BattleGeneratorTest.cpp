@@ -34,7 +34,6 @@ TEST(BattleGenerator, MakesTheSameCheckCleanBattleNearItsAimFromASeed) {
         const std::string folder = BattleGenerator::kDifficulties[static_cast<int>(difficulty)];
         const BattleGenerator::Battle battle = BattleGenerator::Make(11, difficulty, kEffort);
         ASSERT_TRUE(BattleGenerator::Write(battle, folder, problem)) << problem;
-        EXPECT_NE(Files(dir, folder).find("seed 11"), std::string::npos) << "the line names it";
         EXPECT_NEAR(battle.winRate, aim, 0.04);
 
         PathResolver::ClearCache();

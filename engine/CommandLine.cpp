@@ -29,7 +29,8 @@ const Command kCommands[] = {
      "  simulate [DIR]  play computer-only battles headless and say who wins how often\n",
      RunSimulateCommand},
     {"replay",
-     "  replay [--verify] FILE  watch a recorded battle, or check that it still plays the same\n",
+     "  replay [--verify] FILE\n"
+     "                  watch a recorded battle, or check that it still plays the same\n",
      RunReplayCommand},
     {"generate",
      "  generate DIR    write a new battle folder, tuned to a difficulty with the simulator\n",

@@ -1,22 +1,10 @@
 #include "engine/Kernel.h"
-#include "replay/ReplayFile.h"
-#include "replay/ReplayPlayer.h"
 #include "saving/BattleSession.h"
 #include "tests/saving/SavingFixture.h"
 
-#include <filesystem>
+#include <algorithm>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The recording played headless: where it went another way, empty when it matched.
-std::string Verify(const Recording& recording, BattleState& battle) {
-    std::string verdict;
-    return ReplayPlayer::Verify(recording, battle, verdict) ? "" : "went another way " + verdict;
-}
-
-} // namespace
 
 // A battle whose decisions come some frames late, with the computer taking four steps a
 // frame, ends and leaves its replay, which plays the same battle again line for line; a
@@ -25,10 +13,7 @@ TEST_F(SavingFixture, AReplayReproducesTheBattleAndNamesWhereItWentAnotherWay) {
     gKernel->options.speed = 4;
     auto original = Start();
     PlayToEnd(*original, 3);
-    Recording recording;
-    std::string reason;
-    ASSERT_TRUE(ReplayFile::Load(fs::directory_iterator("replays")->path(), recording, reason))
-        << reason;
+    const Recording recording = Replay();
     BattleState played;
     EXPECT_EQ(Verify(recording, played), "");
     EXPECT_EQ(played.history, original->history);
@@ -60,11 +45,9 @@ TEST_F(SavingFixture, TheNewestReplaysAreKept) {
     for (std::size_t i = 0; i < BattleSession::kReplaysKept + 2; ++i) {
         written.push_back(BattleSession::WriteReplay(Recording{}, "r"));
     }
-    std::size_t replays = 0;
-    for (const auto& entry : fs::directory_iterator("r")) {
-        replays += entry.path().extension() == ".vrp";
-    }
-    EXPECT_EQ(replays, BattleSession::kReplaysKept);
+    EXPECT_EQ(std::count_if(fs::directory_iterator("r"), fs::directory_iterator(),
+                            [](const auto& entry) { return entry.path().extension() == ".vrp"; }),
+              static_cast<std::ptrdiff_t>(BattleSession::kReplaysKept));
     EXPECT_FALSE(fs::exists(written[1]));
     EXPECT_TRUE(fs::exists(written[2]) && fs::exists("r/old.vrp.bad"));
 }

@@ -2,14 +2,12 @@
 #include "graphics/MainInterface.h"
 #include "platform/AtomicFile.h"
 #include "replay/ReplayFile.h"
-#include "replay/ReplayPlayer.h"
 #include "saving/BattleSession.h"
 #include "saving/FileEnvelope.h"
 #include "saving/SaveGame.h"
 #include "tests/saving/SavingFixture.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace fs = std::filesystem;
 
@@ -158,13 +156,8 @@ TEST_F(SavingFixture, LeftAtAnyMomentItResumesAndPlaysOnIdentically) {
         resumed->history.erase(line);
         play(*resumed, moment.frame, false);
         EXPECT_EQ(resumed->history, original->history) << "from " << moment.now;
-
-        Recording recording;
-        std::string reason;
-        const auto replay = fs::directory_iterator(BattleSession::kReplayFolder)->path();
-        ASSERT_TRUE(ReplayFile::Load(replay, recording, reason)) << reason;
         BattleState played;
-        EXPECT_TRUE(ReplayPlayer::Verify(recording, played, reason)) << reason;
+        EXPECT_EQ(Verify(Replay(), played), "");
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "battle/BattleState.h"
 #include "platform/Random.h"
+#include "replay/ReplayFile.h"
+#include "replay/ReplayPlayer.h"
 #include "snapshot/ForwardPlay.h"
 #include "tests/support/ScopedClock.h"
 #include "tests/support/ScopedEngine.h"
@@ -9,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -63,6 +66,22 @@ protected:
         }
         ASSERT_NE(battle.outcome, BattleOutcome::Undecided);
         Frame(battle); // the frame after the end writes the replay
+    }
+
+    // The replay the ended battle left in replays/, which must be there whole.
+    static Recording Replay() {
+        Recording recording;
+        std::string reason;
+        EXPECT_TRUE(ReplayFile::Load(std::filesystem::directory_iterator("replays")->path(),
+                                     recording, reason))
+            << reason;
+        return recording;
+    }
+    // The recording played headless: where it went another way, empty when it matched.
+    static std::string Verify(const Recording& recording, BattleState& battle) {
+        std::string verdict;
+        return ReplayPlayer::Verify(recording, battle, verdict) ? ""
+                                                                : "went another way " + verdict;
     }
 
     void Press(BattleState& battle, int32_t key) {

@@ -3,6 +3,7 @@
 #include "battle/BattleState.h"
 #include "battle/TileSheet.h"
 #include "engine/InputSystem.h"
+#include "engine/TextFormat.h"
 #include "graphics/Font.h"
 #include "graphics/MainInterface.h"
 #include "graphics/VideoSystem.h"
@@ -10,7 +11,6 @@
 #include "insight/LogView.h"
 #include "rules/Orders.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 namespace {
@@ -19,16 +19,6 @@ namespace {
 constexpr int32_t kTopLineY = InfoStrip::kTop;
 constexpr int32_t kLineY[3] = {404, 422, 440};
 constexpr int32_t kCardX = 12, kOddsX = 340, kRightEdge = 630;
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...) {
-    char text[160];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
-    va_end(arguments);
-    return text;
-}
 
 std::string Actions(int32_t actions) {
     return Format("%d action%s", actions, actions == 1 ? "" : "s");

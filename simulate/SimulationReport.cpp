@@ -1,25 +1,15 @@
 #include "simulate/SimulationReport.h"
 
 #include "engine/JsonText.h"
+#include "engine/TextFormat.h"
 
 #include <cinttypes>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 
 namespace {
 
 constexpr double kZ95 = 1.959963984540054;
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...) {
-    char buffer[512];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(buffer, sizeof buffer, format, arguments);
-    va_end(arguments);
-    return buffer;
-}
 
 double Share(int64_t part, int64_t whole) {
     return whole > 0 ? static_cast<double>(part) / static_cast<double>(whole) : 0.0;

@@ -1,9 +1,7 @@
 #include "scenarios/PlayerRecord.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/FileReader.h"
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,8 +9,6 @@
 #include <sstream>
 
 namespace {
-
-long stopAfter = -1;
 
 std::string Clean(std::string text) {
     for (char& c : text) {
@@ -42,43 +38,7 @@ bool Parse(const std::string& line, PlayerRecord::Entry& entry) {
     return true;
 }
 
-// The bytes beside `path`, flushed to the disk, then renamed over it.
-bool WriteWhole(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".new";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) {
-        return false;
-    }
-    std::size_t size = bytes.size();
-    if (stopAfter >= 0) {
-        size = std::min(size, static_cast<std::size_t>(stopAfter));
-    }
-    std::size_t written = 0;
-    while (written < size) {
-        const ssize_t n = ::write(fd, bytes.data() + written, size - written);
-        if (n <= 0) {
-            break;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (stopAfter >= 0) { // killed here: the temporary stays as it is
-        stopAfter = -1;
-        ::close(fd);
-        return false;
-    }
-    const bool whole = written == bytes.size() && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !whole || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
-
-void PlayerRecord::StopAfterForTesting(long bytes) {
-    stopAfter = bytes;
-}
 
 std::vector<PlayerRecord::Entry> PlayerRecord::Read(const std::string& path) {
     std::vector<Entry> entries;
@@ -102,7 +62,7 @@ bool PlayerRecord::Append(const Entry& entry, const std::string& path) {
     for (const Entry& old : Read(path)) {
         bytes += Line(old);
     }
-    return WriteWhole(path, bytes + Line(entry));
+    return AtomicFile::Write(path, bytes + Line(entry));
 }
 
 std::map<std::string, PlayerRecord::Summary>

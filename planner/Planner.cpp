@@ -144,5 +144,5 @@ PlannedOrder Planner::Decide(const BattleSnapshot& from, uint64_t seed) {
 
 void Planner::DecideIn(BattleState& battle) {
     const uint64_t seed = static_cast<uint64_t>(Random::Next());
-    Decide(BattleSnapshot::Capture(battle), seed).Give(battle);
+    Decide(BattleSnapshot::Capture(battle, false), seed).Give(battle);
 }

@@ -75,7 +75,7 @@ bool PlanningOpponent::Decide(BattleState& battle) {
     if (asked_ != Asked::Order || !(askedAt_ == now)) {
         asked_ = Asked::Order;
         askedAt_ = now;
-        thread_.Ask(BattleSnapshot::Capture(battle), static_cast<uint64_t>(Random::Next()));
+        thread_.Ask(BattleSnapshot::Capture(battle, false), static_cast<uint64_t>(Random::Next()));
         return true;
     }
     if (const std::optional<PlannedOrder> answer = thread_.TakeAnswer()) {
@@ -101,7 +101,7 @@ void PlanningOpponent::Hint(BattleState& battle) {
             hint_.reset();
             // The seed follows from the moment, so a hint throws none of the battle's dice.
             const uint64_t seed = static_cast<uint64_t>(now.turn) * 16 + now.phase;
-            thread_.Ask(BattleSnapshot::Capture(battle), seed);
+            thread_.Ask(BattleSnapshot::Capture(battle, false), seed);
         }
     }
     if (asked_ == Asked::Hint && askedAt_ == now) {

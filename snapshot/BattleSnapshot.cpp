@@ -41,7 +41,7 @@ bool SameFighter(const Fighter& a, const Fighter& b) {
     return Fields(a) == Fields(b);
 }
 
-BattleSnapshot BattleSnapshot::Capture(const BattleState& battle) {
+BattleSnapshot BattleSnapshot::Capture(const BattleState& battle, bool wholeLog) {
     BattleSnapshot snapshot;
     snapshot.fighters.reserve(battle.fighters.size());
     for (const auto& owned : battle.fighters) {
@@ -61,7 +61,9 @@ BattleSnapshot BattleSnapshot::Capture(const BattleState& battle) {
     snapshot.command = battle.interface ? battle.interface->command : 0;
     snapshot.sincePhaseStep = Clock::Ticks() - battle.lastTick;
     snapshot.messages = battle.messages;
-    snapshot.history = battle.history;
+    if (wholeLog) {
+        snapshot.history = battle.history;
+    }
     snapshot.outcome = battle.outcome;
     snapshot.counts = battle.counts;
     return snapshot;

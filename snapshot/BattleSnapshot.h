@@ -36,7 +36,9 @@ struct BattleSnapshot {
     BattleOutcome outcome = BattleOutcome::Undecided;
     BattleCounts counts; // what each fighter has done so far
 
-    static BattleSnapshot Capture(const BattleState& battle);
+    // Without `wholeLog` the history is left out (playing forward needs none of it, and it
+    // grows with the battle).
+    static BattleSnapshot Capture(const BattleState& battle, bool wholeLog = true);
 
     // Makes `battle` this battle. Its fighter list is resized to fit; fighters it already
     // has keep their settings tables. The log's history is left empty and the clock unread

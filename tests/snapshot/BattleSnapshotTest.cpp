@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -112,6 +111,7 @@ TEST(ForwardPlay, TheSameSeedGivesTheSameBattle) {
     second.Play(start, 5, 10, 500);
     second.Play(start, 5, 9, 500);
     EXPECT_EQ(first.Battle().history, second.Battle().history);
+    EXPECT_TRUE(BattleSnapshot::Capture(first.Battle(), false).history.empty());
     EXPECT_EQ(BattleSnapshot::Capture(first.Battle()), BattleSnapshot::Capture(second.Battle()));
 
     start.Restore(*battle);

@@ -50,6 +50,9 @@ public:
     std::vector<std::unique_ptr<Fighter>> fighters;
     std::deque<std::string> messages; // oldest first, at most 7
     std::vector<std::string> history; // every line of this battle, oldest first
+    // Off in battles played forward headless: nobody reads their log, and writing it took
+    // a quarter of their time.
+    bool keepsLog = true;
     std::vector<Missile> missiles;
     BattleOutcome outcome = BattleOutcome::Undecided;
     std::unique_ptr<ComfortControls> comfort; // pause, speed and the other option keys

@@ -12,6 +12,9 @@ constexpr int32_t kLineHeight = 15;
 } // namespace
 
 void AddMessage(BattleState& battle, std::string line) {
+    if (!battle.keepsLog) {
+        return;
+    }
     battle.history.push_back(line);
     battle.messages.push_back(std::move(line));
     while (battle.messages.size() > kLogLines) {

@@ -6,11 +6,14 @@
 
 #include <algorithm>
 
-ForwardPlay::ForwardPlay() = default;
+ForwardPlay::ForwardPlay() {
+    battle_.keepsLog = false;
+}
 ForwardPlay::~ForwardPlay() = default;
 
 void ForwardPlay::MirroredRule(BattleState& battle) {
-    std::vector<Fighter*> outsideTeam1;
+    thread_local std::vector<Fighter*> outsideTeam1; // kept: this runs at every decision
+    outsideTeam1.clear();
     for (const auto& fighter : battle.fighters) {
         if (fighter->team != 1) {
             outsideTeam1.push_back(fighter.get());

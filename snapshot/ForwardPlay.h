@@ -18,9 +18,10 @@ struct BattleSnapshot;
 // mirrored to choose among the fighters outside team 1 as the computer chooses among the
 // first four.
 //
-// It holds a battle record reused from play to play. While it plays, the Random seam of the
-// playing thread draws from its own generator and that thread's gSound is a silent system
-// of its own; both are given back after. Any number may live on a thread, one plays at a time.
+// It holds a battle record reused from play to play, which keeps no log. While it plays, the Random
+// seam of the playing thread draws from its own generator and that thread's gSound is a silent
+// system of its own; both are given back after. Any number may live on a thread, one plays at a
+// time.
 class ForwardPlay {
 public:
     // Gives the front fighter of battle.decisionQueue its order (and ends the decision).

@@ -90,6 +90,10 @@ void Options::StepSpeed() {
     speed = speed >= 4 ? 1 : speed * 2;
 }
 
+void Options::StepDifficulty() {
+    difficulty = difficulty == "hard" ? "normal" : "hard";
+}
+
 bool Options::operator==(const Options& other) const {
     return musicVolume == other.musicVolume && soundVolume == other.soundVolume &&
            mute == other.mute && speed == other.speed && fullScreen == other.fullScreen &&

@@ -40,5 +40,7 @@ struct Options {
     void StepSoundVolume(int32_t steps);
     // 1, 2, 4, then 1 again.
     void StepSpeed();
+    // normal to hard and back.
+    void StepDifficulty();
     bool operator==(const Options& other) const;
 };

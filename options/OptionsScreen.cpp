@@ -70,7 +70,7 @@ void OptionsScreen::Change(Options& options, int32_t by) {
         SwapScreen(options);
         break;
     default:
-        options.difficulty = options.difficulty == "hard" ? "normal" : "hard";
+        options.StepDifficulty();
         break;
     }
 }

@@ -30,12 +30,17 @@ BattleChooser::Action BattleChooser::Key(int32_t key) {
         return rows_ > 0 ? Action::Start : Action::None;
     case InputSystem::kEscape:
         return Action::Back;
+    case 'd':
+        return Action::Difficulty;
     default:
         return Action::None;
     }
 }
 
 int32_t BattleChooser::RowAt(int32_t x, int32_t y) const {
+    if (x >= kDifficultyLeft && x < kRight && y >= kDifficultyTop && y < kTop) {
+        return kDifficultyLine;
+    }
     if (x < kLeft || x >= kRight || y < kTop) {
         return -1;
     }
@@ -56,9 +61,12 @@ BattleChooser::Action BattleChooser::Pointer(int32_t x, int32_t y, bool button) 
     if (pressed) {
         pressedRow_ = row;
     } else if (released) {
-        const bool click = row >= 0 && row == pressedRow_;
+        const bool click = row != -1 && row == pressedRow_;
         pressedRow_ = -1;
-        return click ? Action::Start : Action::None;
+        if (!click) {
+            return Action::None;
+        }
+        return row == kDifficultyLine ? Action::Difficulty : Action::Start;
     }
     return Action::None;
 }

@@ -4,10 +4,12 @@
 #include "battle/TileSheet.h"
 #include "engine/GameError.h"
 #include "engine/InputSystem.h"
+#include "engine/Kernel.h"
 #include "engine/StateMachine.h"
 #include "generate/BattleGenerator.h"
 #include "graphics/Font.h"
 #include "graphics/VideoSystem.h"
+#include "options/OptionsFile.h"
 #include "platform/Clock.h"
 #include "scenarios/BattleCatalog.h"
 #include "scenarios/PlayerRecord.h"
@@ -102,6 +104,11 @@ void ChooserState::Update() {
     if (action == BattleChooser::Action::None) {
         action = chooser_.Pointer(gInput->mouseX, gInput->mouseY, gInput->leftButton);
     }
+    if (action == BattleChooser::Action::Difficulty && gKernel) {
+        // Kept as the options screen keeps it: every battle from now on, and the next start.
+        gKernel->options.StepDifficulty();
+        OptionsFile::Save(gKernel->options);
+    }
     if (action == BattleChooser::Action::Back) {
         gStateMachine->ChangeState(0);
         return;
@@ -141,6 +148,11 @@ void ChooserState::Draw() {
     const int32_t last = std::min(chooser_.Rows(), chooser_.First() + BattleChooser::kShown);
     for (int32_t i = chooser_.First(); i < last; ++i) {
         DrawRow(rows_[static_cast<std::size_t>(i)], chooser_.RowTop(i), i == chooser_.Picked());
+    }
+    if (gKernel) {
+        const std::string difficulty = "Difficulty: " + gKernel->options.difficulty + " (D)";
+        font.DrawText(difficulty, BattleChooser::kRight - 8 - font.TextWidth(difficulty), 16, 0.6f,
+                      0.85f, 0.6f);
     }
     font.DrawText(kHint, 320 - font.TextWidth(kHint) / 2, 452, 0.8f, 0.8f, 0.8f);
     gVideo->EndFrame();

@@ -1,6 +1,7 @@
 #include "battle/BattleState.h"
 #include "engine/GameError.h"
 #include "engine/StateMachine.h"
+#include "options/OptionsFile.h"
 #include "platform/PathResolver.h"
 #include "scenarios/BattleCatalog.h"
 #include "scenarios/ChooserState.h"
@@ -124,5 +125,16 @@ TEST_F(ChooserKey, OpensOnlyWhileThePlayerWaitsOrAtTheEnd) {
     EXPECT_FALSE(ChooserState::OpenIfAsked(battle));
     engine.input->keysPressed = {'b'};
     EXPECT_TRUE(ChooserState::OpenIfAsked(battle));
+
+    // D, then a click on the difficulty line, switch it for every battle and the next start.
+    engine.input->mouseX = 600;
+    engine.input->mouseY = 20;
+    const std::string after[] = {"hard", "hard", "normal"}; // D, the button down, up
+    for (int32_t frame = 0; frame < 3; ++frame) {
+        engine.input->keysPressed.assign(frame == 0, 'd');
+        engine.input->leftButton = frame == 1;
+        machine.states[ChooserState::kId]->Update();
+        EXPECT_EQ(OptionsFile::Load().difficulty, after[frame]) << frame;
+    }
     gStateMachine = nullptr;
 }

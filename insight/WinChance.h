@@ -1,14 +1,11 @@
 #pragma once
 
+#include "platform/NewestQuestionThread.h"
 #include "snapshot/BattleSnapshot.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <mutex>
-#include <thread>
 
 // Team 1's chance to win from the battle as it stands, measured by playing it forward
 // many times with the game's own rules (ForwardPlay, the computer's rule on both sides)
@@ -19,7 +16,7 @@
 // (a fixed series of seeds). Between every few battles the thread rests for three times as
 // long as they took, so that however fast the battle steps it takes at most a quarter of a
 // core; with nothing new it sleeps until something is offered. Its name is "win chance",
-// for whoever measures it. Destroying it stops and joins it.
+// for whoever measures it; it starts with the first offer. Destroying it stops and joins it.
 class WinChance {
 public:
     static constexpr int32_t kBattles = 1000;
@@ -33,17 +30,14 @@ public:
     };
 
     explicit WinChance(int32_t battles = kBattles);
-    ~WinChance();
-    WinChance(const WinChance&) = delete;
-    WinChance& operator=(const WinChance&) = delete;
 
     // Returns the offer's number. The history is not needed and is not kept.
     uint64_t Offer(BattleSnapshot snapshot);
     Estimate Latest() const;
     // While held, no battle is played past the chunk under way.
-    void Hold(bool held);
+    void Hold(bool held) { thread_.Hold(held); }
     // Forgets the figure shown so far (a new battle starts).
-    void Forget();
+    void Forget() { thread_.Forget(); }
 
     // The estimate itself, on the calling thread: wins of team 1 in `battles` battles, in
     // percent rounded (a draw is no win): 100 or 0 for a battle already decided, which
@@ -55,19 +49,9 @@ public:
                            const std::function<bool()>& between = {});
 
 private:
-    void Run();
     bool Rest(); // after a chunk of battles: false when stopping
 
     const int32_t battles_;
-    mutable std::mutex mutex_;
-    std::condition_variable wake_;
-    std::unique_ptr<BattleSnapshot> pending_;
-    uint64_t offers_ = 0;
-    uint64_t pendingOffer_ = 0;
-    uint64_t firstShown_ = 0; // estimates of earlier offers are forgotten
-    Estimate latest_;
-    bool stopping_ = false;
-    bool held_ = false;
-    std::chrono::steady_clock::time_point chunkStart_;
-    std::thread thread_; // last: started once everything above is ready
+    std::chrono::steady_clock::time_point chunkStart_;     // only the thread's
+    NewestQuestionThread<BattleSnapshot, int32_t> thread_; // last: stopped before the rest goes
 };

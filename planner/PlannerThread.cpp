@@ -2,55 +2,17 @@
 
 #include "planner/Planner.h"
 
-PlannerThread::~PlannerThread() {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stop_ = true;
-    }
-    wake_.notify_all();
-    if (thread_.joinable()) {
-        thread_.join();
-    }
-}
+PlannerThread::PlannerThread()
+    : thread_("planner", [this](const Question& question) {
+          if (!planner_) {
+              planner_ = std::make_unique<Planner>();
+          }
+          return planner_->Decide(question.from, question.seed);
+      }) {}
+
+PlannerThread::~PlannerThread() = default;
 
 void PlannerThread::Ask(BattleSnapshot from, uint64_t seed) {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        question_ = std::move(from);
-        seed_ = seed;
-        ++asked_;
-        answer_.reset();
-    }
-    if (!thread_.joinable()) {
-        thread_ = std::thread([this] { Work(); });
-    }
-    wake_.notify_all();
-}
-
-std::optional<PlannedOrder> PlannerThread::TakeAnswer() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    std::optional<PlannedOrder> answer;
-    answer.swap(answer_);
-    return answer;
-}
-
-void PlannerThread::Work() {
-    Planner planner;
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return stop_ || question_; });
-        if (stop_) {
-            return;
-        }
-        const BattleSnapshot from = std::move(*question_);
-        question_.reset();
-        const uint64_t seed = seed_;
-        const uint64_t ticket = asked_;
-        lock.unlock();
-        const PlannedOrder order = planner.Decide(from, seed);
-        lock.lock();
-        if (ticket == asked_) { // not replaced while it was thought about
-            answer_ = order;
-        }
-    }
+    thread_.Forget(); // an answer to an earlier question is never handed out
+    thread_.Ask({std::move(from), seed});
 }

@@ -21,11 +21,11 @@ void BattleInsight::Changed(BattleState& battle) {
     BattleSnapshot now = BattleSnapshot::Capture(battle, false);
     // A step in which nobody did anything moves only the battle's clock on: the chance
     // is the same, and measuring it again would cost a core's share for nothing.
-    BattleSnapshot sameTime = now;
-    sameTime.phase = offered_.phase;
-    sameTime.turn = offered_.turn;
-    sameTime.sincePhaseStep = offered_.sincePhaseStep;
-    if (offeredAny_ && sameTime == offered_) {
+    // The last offer takes the clock of this one, so that the comparison ignores it.
+    offered_.phase = now.phase;
+    offered_.turn = now.turn;
+    offered_.sincePhaseStep = now.sincePhaseStep;
+    if (offeredAny_ && offered_ == now) {
         return;
     }
     offered_ = now;

@@ -37,7 +37,7 @@ private:
     bool ScrollKeys(const BattleState& battle);
 
     bool debriefingShown_ = true;
-    BattleSnapshot offered_; // the last state measured
+    BattleSnapshot offered_; // the last state measured, on the clock of the latest step
     bool offeredAny_ = false;
     WinChance winChance_;
 };

@@ -1,5 +1,7 @@
 #include "generate/BattleGenerator.h"
 
+#include "generate/TuningCandidate.h"
+
 #include "rules/ComputerDecision.h"
 #include "rules/Orders.h"
 #include "scenarios/BattleFolder.h"
@@ -12,14 +14,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace {
 
-constexpr int32_t kTurnLimit = 500; // the simulator's default
-constexpr int64_t kProbe = 150;     // battles per probe of the search
-// Rounds of the choice: every candidate left is played up to this many battles, then
-// this many of the closest are kept.
-constexpr std::pair<int64_t, std::size_t> kRounds[] = {{80, 10}, {250, 4}, {800, 2}, {3000, 1}};
+constexpr int64_t kProbe = 100; // battles per probe of the search
+constexpr int64_t kWalk = 400;  // battles per step, walking to the steps around the aim
+constexpr int64_t kLook = 100;  // battles of the first look at every candidate
+// Rounds of the choice: the reference is played to this many battles, the candidates left
+// are judged against it, and this many of the closest played as far.
+constexpr std::pair<int64_t, std::size_t> kRounds[] = {{400, 4}, {1500, 2}, {3000, 1}};
 constexpr int32_t kLadder = 64; // handicap steps each way
 constexpr float kApart = 26.0f; // least distance between two starting places
 
@@ -139,32 +143,26 @@ std::vector<Fighter> Handicapped(const std::vector<Fighter>& base, int32_t k) {
     return fighters;
 }
 
-// Single changes smaller than a step of the handicap or beside it, all towards team 1
-// (`up`) or away from it: each fighter of one side a point better in health, its best
-// skill or speed, or each of the other side's a point worse. Fighters matter unequally,
-// so the changes fall at many places between two steps.
-std::vector<std::vector<Fighter>> Changes(const std::vector<Fighter>& fighters, bool up) {
-    std::vector<std::vector<Fighter>> changed;
-    for (std::size_t i = 0; i < fighters.size(); ++i) {
-        const int32_t by = (i < kComputerCandidates) == up ? 1 : -1;
-        for (int what = 0; what < 3; ++what) {
-            Fighter& fighter = changed.emplace_back(fighters)[i];
-            int32_t& value = what == 0                                   ? fighter.health
-                             : what == 1                                 ? fighter.speed
-                             : fighter.missileSkill > fighter.meleeSkill ? fighter.missileSkill
-                                                                         : fighter.meleeSkill;
-            value = std::max(1, std::min(12, value + by));
-            fighter.hitPoints = fighter.maxHitPoints = fighter.health * 3;
+// Battles between two steps of the handicap, either way from one: a point of health moved
+// from one fighter to another of the same side. Its effect is the difference of what two
+// fighters are worth, often small, as fighters matter unequally.
+std::vector<std::vector<Fighter>> Transfers(const std::vector<Fighter>& fighters) {
+    std::vector<std::vector<Fighter>> moved;
+    for (std::size_t to = 0; to < fighters.size(); ++to) {
+        for (std::size_t from = 0; from < fighters.size(); ++from) {
+            if (from == to || (from < kComputerCandidates) != (to < kComputerCandidates) ||
+                fighters[from].health <= 1 || fighters[to].health >= 12) {
+                continue;
+            }
+            std::vector<Fighter>& changed = moved.emplace_back(fighters);
+            for (const std::size_t i : {from, to}) {
+                changed[i].health += i == to ? 1 : -1;
+                changed[i].hitPoints = changed[i].maxHitPoints = changed[i].health * 3;
+            }
         }
     }
-    return changed;
+    return moved;
 }
-
-struct Candidate {
-    std::vector<Fighter> fighters;
-    int64_t wins = 0, played = 0;
-    double Rate() const { return static_cast<double>(wins) / static_cast<double>(played); }
-};
 
 } // namespace
 
@@ -179,20 +177,10 @@ bool BattleGenerator::ParseDifficulty(const std::string& text, Difficulty& diffi
 }
 
 int64_t BattleGenerator::Team1Wins(const std::vector<Fighter>& fighters, int64_t from, int64_t to) {
-    // The rules play sounds; none must reach the player while a battle is being made.
-    SoundSystem silence;
-    SoundSystem* const previous = gSound;
-    gSound = &silence;
-    int64_t wins = 0;
-    {
-        HeadlessBattle battle(fighters);
-        for (int64_t i = from; i < to; ++i) {
-            wins +=
-                battle.Play(1, static_cast<uint64_t>(i), kTurnLimit).winner == BattleWinner::Team1;
-        }
-    }
-    gSound = previous;
-    return wins;
+    // The battles before `from` stand in as losses, unplayed.
+    TuningCandidate candidate(fighters, std::vector<bool>(static_cast<std::size_t>(from)));
+    candidate.PlayTo(to);
+    return candidate.WinsIn(to);
 }
 
 BattleGenerator::Battle BattleGenerator::Make(uint64_t seed, Difficulty difficulty,
@@ -203,47 +191,73 @@ BattleGenerator::Battle BattleGenerator::Make(uint64_t seed, Difficulty difficul
     const Layout& layout = draws.Of(kLayouts);
     const std::vector<Fighter> base = DrawFighters(draws, layout);
 
-    // The win rate rises with k: find the first step at or over the aim.
+    // The win rate rises with k: find the first step at or over the aim, on few battles.
     const double aim = kAims[static_cast<int>(difficulty)];
+    int64_t played = 0;
     int32_t low = -kLadder, high = kLadder;
     while (low < high) {
         const int32_t middle = low + (high - low) / 2;
+        played += probe;
         if (Team1Wins(Handicapped(base, middle), 0, probe) >= aim * probe) {
             high = middle;
         } else {
             low = middle + 1;
         }
     }
-    // Between that step and the one below lie the changes up from below and down from
-    // above; the steps around them stay in, as a short search can end a step off. All are
-    // looked at briefly, the closest to the aim again for longer, and so on down to one,
-    // always on the same battles.
-    std::vector<Candidate> pool{{Handicapped(base, low)}, {Handicapped(base, low - 1)}};
-    for (const int32_t k : {low - 2, low + 1, low + 2}) {
-        pool.push_back({Handicapped(base, k)});
-    }
-    for (const bool up : {true, false}) {
-        for (std::vector<Fighter>& changed : Changes(pool[up ? 1 : 0].fighters, up)) {
-            pool.push_back({std::move(changed)});
+    // Few battles can put the search a step or two off: on more of the same battles, walk
+    // to the two neighbouring steps that have the aim between them.
+    std::map<int32_t, TuningCandidate> steps;
+    const auto step = [&](int32_t k) -> TuningCandidate& {
+        TuningCandidate& candidate = steps[k];
+        if (candidate.won.empty()) {
+            candidate.fighters = Handicapped(base, k);
+            played += candidate.PlayTo(scaled(kWalk));
         }
+        return candidate;
+    };
+    int32_t below = low;
+    while (below > -kLadder && step(below).Rate() >= aim) {
+        --below;
     }
-    const auto closer = [aim](const Candidate& a, const Candidate& b) {
-        return std::fabs(a.Rate() - aim) < std::fabs(b.Rate() - aim);
+    while (below + 1 < kLadder && step(below + 1).Rate() < aim) {
+        ++below;
+    }
+    // The nearer of the two is the reference; the other and the changes of the nearer
+    // are the candidates.
+    const bool belowNearer = aim - step(below).Rate() < step(below + 1).Rate() - aim;
+    TuningCandidate reference = step(belowNearer ? below : below + 1);
+    std::vector<TuningCandidate> pool{step(belowNearer ? below + 1 : below)};
+    for (std::vector<Fighter>& changed : Transfers(reference.fighters)) {
+        pool.emplace_back(std::move(changed));
+    }
+    // All are looked at briefly; then, round by round, the reference is played further,
+    // which shows how far its first battles were off, and the candidates closest to the
+    // aim by their difference from it are played as far.
+    for (TuningCandidate& candidate : pool) {
+        played += candidate.PlayTo(scaled(kLook));
+    }
+    const auto off = [&](const TuningCandidate& candidate) {
+        return std::fabs(candidate.Estimate(reference) - aim);
+    };
+    const auto closer = [&](const TuningCandidate& a, const TuningCandidate& b) {
+        return off(a) < off(b);
     };
     for (const auto& [battles, kept] : kRounds) {
-        const int64_t upTo = scaled(battles);
-        for (Candidate& candidate : pool) {
-            candidate.wins += Team1Wins(candidate.fighters, candidate.played, upTo);
-            candidate.played = upTo;
-        }
+        played += reference.PlayTo(scaled(battles));
         std::stable_sort(pool.begin(), pool.end(), closer);
         pool.resize(std::min(pool.size(), kept));
+        for (TuningCandidate& candidate : pool) {
+            played += candidate.PlayTo(scaled(battles));
+        }
     }
+    pool.push_back(reference);
+    std::stable_sort(pool.begin(), pool.end(), closer);
 
     Battle battle;
     battle.fighters = pool[0].fighters;
     battle.winRate = pool[0].Rate();
-    battle.measured = pool[0].played;
+    battle.measured = pool[0].Played();
+    battle.played = played;
     battle.ground = draws.Of(BattleFolder::kGrounds);
     battle.title = std::string("The ") + draws.Of(kPlaces) + " of " + draws.Of(kPlaceNames);
     battle.about = std::string("Made for you (") + kDifficulties[static_cast<int>(difficulty)] +

@@ -22,6 +22,7 @@ public:
         std::vector<Fighter> fighters; // in file order
         double winRate = 0.0;          // team 1's, as measured
         int64_t measured = 0;          // over this many battles
+        int64_t played = 0;            // battles of the whole tuning
     };
 
     static bool ParseDifficulty(const std::string& text, Difficulty& difficulty);

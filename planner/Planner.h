@@ -25,7 +25,7 @@ public:
     struct Budget {
         // Playouts of the first round, shared among the orders weighed; each later round
         // gives every order left as many as the first, the last twice as many.
-        int32_t firstRound = 96;
+        int32_t firstRound = 192;
         int32_t leastPerOrder = 6;
         int32_t horizonTurns = 60; // a playout still undecided then is judged by hit points
     };

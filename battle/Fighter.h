@@ -9,7 +9,7 @@
 // One combatant, loaded from a fighter file ("NPCs\fighter1.cfg" ...). A plain record:
 // the battle loop, the panels and the rules read and write its fields directly.
 // Positions are the top-left corner of the 16 x 16 sprite, in screen pixels.
-class Fighter : public ConfiguredEntity {
+class Fighter final : public ConfiguredEntity {
 public:
     float x = 0.0f;
     float y = 0.0f;

@@ -11,10 +11,11 @@ constexpr int32_t kLogTop = 271;
 constexpr int32_t kLineHeight = 15;
 } // namespace
 
-void AddMessage(BattleState& battle, std::string line) {
-    if (!battle.keepsLog) {
-        return;
-    }
+bool KeepsLog(const BattleState& battle) {
+    return battle.keepsLog;
+}
+
+void AddLine(BattleState& battle, std::string line) {
     battle.history.push_back(line);
     battle.messages.push_back(std::move(line));
     while (battle.messages.size() > kLogLines) {

@@ -49,7 +49,7 @@ void MeleeAction(BattleState& battle, Fighter& fighter) {
         return;
     }
 
-    AddMessage(battle, fighter.name + " swings at " + target.name + "!");
+    AddMessage(battle, fighter.name, " swings at ", target.name, "!");
     RollAttack(battle, fighter, target, fighter.meleeSkill, GameFiles::kSwordHit, kBlowDamageSides);
     FinishAttack(fighter, repeat, kMeleeCountdown);
 }

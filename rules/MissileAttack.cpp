@@ -13,7 +13,7 @@ void MissileAction(BattleState& battle, Fighter& fighter) {
     const bool repeat = fighter.order == OrderCode::MissileRepeat;
 
     // No range, no line of sight: a shot always reaches.
-    AddMessage(battle, fighter.name + " fires a missile attack at " + target.name + "!");
+    AddMessage(battle, fighter.name, " fires a missile attack at ", target.name, "!");
     RollAttack(battle, fighter, target, fighter.missileSkill, GameFiles::kArrowHit,
                kShotDamageSides);
     FinishAttack(fighter, repeat, kMissileCountdown);

@@ -4,6 +4,8 @@
 #include "rules/CombatLog.h"
 #include "rules/Orders.h"
 
+#include <cmath>
+
 void MoveStep(BattleState& battle, Fighter& fighter) {
     const float newX = fighter.x + fighter.stepX;
     const float newY = fighter.y + fighter.stepY;
@@ -14,9 +16,14 @@ void MoveStep(BattleState& battle, Fighter& fighter) {
         if (other.get() == &fighter || other->IsDead()) {
             continue;
         }
+        // Far off on either axis is far off: most of the field needs no root.
+        if (std::fabs(other->x - newX) >= kBlockRadius ||
+            std::fabs(other->y - newY) >= kBlockRadius) {
+            continue;
+        }
         if (Distance(other->x, other->y, newX, newY) < kBlockRadius) {
             fighter.order = OrderCode::None;
-            AddMessage(battle, fighter.name + " is blocked.");
+            AddMessage(battle, fighter.name, " is blocked.");
             return;
         }
     }

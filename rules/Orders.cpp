@@ -58,13 +58,13 @@ void ApplyDamage(BattleState& battle, Fighter& victim, int32_t damage, const Fig
             victim.countdown = 0;
             victim.countdownStart = 0;
             victim.order = OrderCode::None;
-            AddMessage(battle, victim.name + " has been cancelled!");
+            AddMessage(battle, victim.name, " has been cancelled!");
         }
     }
     if (victim.hitPoints <= 0) {
         victim.hitPoints = 0;
         victim.dead = true;
-        AddMessage(battle, victim.name + " has been killed!");
+        AddMessage(battle, victim.name, " has been killed!");
     }
     if (attacker != nullptr) {
         // A fighter that starts at or below 0 hit points has none to lose.
@@ -134,7 +134,7 @@ void RollAttack(BattleState& battle, const Fighter& attacker, Fighter& target, i
     }
     gSound->PlaySample(hitSound);
     const int32_t damage = Random::Next() % damageSides + 1;
-    AddMessage(battle, "It hits for " + std::to_string(damage) + " damage!");
+    AddMessage(battle, "It hits for ", damage, " damage!");
     ApplyDamage(battle, target, damage, &attacker);
 }
 

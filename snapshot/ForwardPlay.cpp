@@ -1,5 +1,6 @@
 #include "snapshot/ForwardPlay.h"
 
+#include "battle/PhaseTable.h"
 #include "platform/Random.h"
 #include "rules/ComputerDecision.h"
 #include "snapshot/BattleSnapshot.h"
@@ -51,6 +52,15 @@ ForwardPlay::Result ForwardPlay::PlayOn(int32_t turnLimit) {
     SoundSystem* const heard = gSound;
     gSound = &silence_;
     BattleOutcome outcome = JudgeOutcome(battle_);
+    // The phases in which someone living acts; as fighters fall it only grows too wide.
+    uint32_t acting = 0;
+    for (const auto& fighter : battle_.fighters) {
+        for (int32_t phase = 1; phase <= 12; ++phase) {
+            if (!fighter->IsDead() && ActsInPhase(fighter->speed, phase)) {
+                acting |= 1u << phase;
+            }
+        }
+    }
     while (outcome == BattleOutcome::Undecided) {
         if (battle_.awaitingOrder) {
             Decide();
@@ -59,6 +69,14 @@ ForwardPlay::Result ForwardPlay::PlayOn(int32_t turnLimit) {
         // The last phase of the last turn has run: the limit has come.
         if (battle_.phase == 1 && battle_.turn >= turnLimit) {
             break;
+        }
+        const bool idle = battle_.phase >= 0 && battle_.phase <= 12 &&
+                          (acting & (1u << battle_.phase)) == 0 && !battle_.onPhase;
+        if (idle) {
+            // Nobody acts and nobody is asked: only the clock moves, as a phase would move it.
+            battle_.turn += battle_.phase == 1 ? 1 : 0;
+            battle_.phase = battle_.phase % 12 + 1;
+            continue;
         }
         battle_.StepPhase();
         if (battle_.awaitingOrder) {

@@ -186,13 +186,18 @@ TEST_F(OrdersTest, WalksArriveWithinAPixelUnlessALivingNeighbourBlocks) {
     DispatchPhase(battle, 12);
     EXPECT_EQ(ana.order, OrderCode::None);
 
-    Fighter& other = Add("Cy", 112.9f, 100);
-    Walk(ana, 150, 100);
-    MoveStep(battle, ana); // new spot 11.9 away
-    EXPECT_EQ(ana.order, OrderCode::None);
-    EXPECT_EQ(ana.x, 100.0f);
-    EXPECT_EQ(Log(), Lines{"Ana is blocked."});
+    Fighter& other = Add("Cy", 0, 0);
+    for (auto [x, y] : {std::pair{112.9f, 100.0f}, {104.0f, 111.5f}}) { // 11.9, 11.88 away
+        other.x = x;
+        other.y = y;
+        Walk(ana, 150, 100);
+        MoveStep(battle, ana);
+        EXPECT_EQ(ana.order, OrderCode::None);
+        EXPECT_EQ(ana.x, 100.0f);
+    }
+    EXPECT_EQ(Log(), (Lines{"Ana is blocked.", "Ana is blocked."}));
     other.x = 113.0f; // exactly 12.0
+    other.y = 100.0f;
     Walk(ana, 150, 100);
     MoveStep(battle, ana);
     other.x = 102.0f;

@@ -177,10 +177,12 @@ bool BattleGenerator::ParseDifficulty(const std::string& text, Difficulty& diffi
 }
 
 int64_t BattleGenerator::Team1Wins(const std::vector<Fighter>& fighters, int64_t from, int64_t to) {
-    // The battles before `from` stand in as losses, unplayed.
-    TuningCandidate candidate(fighters, std::vector<bool>(static_cast<std::size_t>(from)));
-    candidate.PlayTo(to);
-    return candidate.WinsIn(to);
+    HeadlessBattle battle(fighters);
+    int64_t wins = 0;
+    for (int64_t i = from; i < to; ++i) {
+        wins += TuningCandidate::Team1Won(battle, i) ? 1 : 0;
+    }
+    return wins;
 }
 
 BattleGenerator::Battle BattleGenerator::Make(uint64_t seed, Difficulty difficulty,

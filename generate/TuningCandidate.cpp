@@ -16,10 +16,13 @@ int64_t TuningCandidate::PlayTo(int64_t battles) {
     const int64_t first = Played();
     HeadlessBattle battle(fighters);
     for (int64_t i = first; i < battles; ++i) {
-        won.push_back(battle.Play(1, static_cast<uint64_t>(i), kTurnLimit).winner ==
-                      BattleWinner::Team1);
+        won.push_back(Team1Won(battle, i));
     }
     return std::max<int64_t>(0, battles - first);
+}
+
+bool TuningCandidate::Team1Won(HeadlessBattle& battle, int64_t index) {
+    return battle.Play(1, static_cast<uint64_t>(index), kTurnLimit).winner == BattleWinner::Team1;
 }
 
 double TuningCandidate::Estimate(const TuningCandidate& reference) const {

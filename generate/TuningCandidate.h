@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+class HeadlessBattle;
+
 // One set of fighters weighed while a battle is tuned, and team 1's win or loss in each of
 // the simulator's battles of seed 1 it has played so far, from the first on. Every
 // candidate plays the same battles, so two are compared battle for battle.
@@ -21,6 +23,8 @@ public:
     double Rate() const;
     // Plays on to `battles` in all; returns how many it played now.
     int64_t PlayTo(int64_t battles);
+    // Whether team 1 wins battle `index` of the series every candidate plays.
+    static bool Team1Won(HeadlessBattle& battle, int64_t index);
     // On the same battles a candidate's difference from a reference played longer is
     // known far better than its own rate: the reference's rate, moved by that difference.
     // Against a reference played no longer, its own rate.

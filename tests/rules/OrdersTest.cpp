@@ -6,6 +6,8 @@
 #include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedRandom.h"
 
+#include <tuple>
+
 class OrdersTest : public HandBuiltBattle {
 protected:
     // The order the Move command gives, towards (x, y).
@@ -188,16 +190,14 @@ TEST_F(OrdersTest, WalksArriveWithinAPixelUnlessALivingNeighbourBlocks) {
 
     Fighter& other = Add("Cy", 0, 0);
     for (auto [x, y] : {std::pair{112.9f, 100.0f}, {104.0f, 111.5f}}) { // 11.9, 11.88 away
-        other.x = x;
-        other.y = y;
+        std::tie(other.x, other.y) = std::tie(x, y);
         Walk(ana, 150, 100);
         MoveStep(battle, ana);
         EXPECT_EQ(ana.order, OrderCode::None);
         EXPECT_EQ(ana.x, 100.0f);
     }
     EXPECT_EQ(Log(), (Lines{"Ana is blocked.", "Ana is blocked."}));
-    other.x = 113.0f; // exactly 12.0
-    other.y = 100.0f;
+    std::tie(other.x, other.y) = std::pair{113.0f, 100.0f}; // exactly 12.0
     Walk(ana, 150, 100);
     MoveStep(battle, ana);
     other.x = 102.0f;

@@ -5,9 +5,16 @@
 
 class BattleState;
 
+// The seven-line message log under the battlefield, oldest line at the top.
+
+// Adds a line made of `pieces` (texts and whole numbers). They are joined only where the log
+// is kept: battles played forward headless build no text.
+template <typename... Pieces> void AddMessage(BattleState& battle, const Pieces&... pieces);
+void DrawMessages(BattleState& battle);
+
+// What AddMessage is made of.
 bool KeepsLog(const BattleState& battle);
 void AddLine(BattleState& battle, std::string line);
-
 inline void AppendPiece(std::string& line, const std::string& piece) {
     line += piece;
 }
@@ -18,8 +25,6 @@ inline void AppendPiece(std::string& line, int32_t number) {
     line += std::to_string(number);
 }
 
-// The seven-line message log under the battlefield, oldest line at the top. The pieces of
-// a line are joined only where the log is kept: battles played forward build no text.
 template <typename... Pieces> void AddMessage(BattleState& battle, const Pieces&... pieces) {
     if (KeepsLog(battle)) {
         std::string line;
@@ -27,4 +32,3 @@ template <typename... Pieces> void AddMessage(BattleState& battle, const Pieces&
         AddLine(battle, std::move(line));
     }
 }
-void DrawMessages(BattleState& battle);

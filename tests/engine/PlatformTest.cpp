@@ -2,6 +2,7 @@
 #include "platform/ErrorBox.h"
 #include "platform/FileReader.h"
 #include "platform/GameFolder.h"
+#include "platform/NewestQuestionThread.h"
 #include "platform/PathResolver.h"
 #include "tests/support/TempDir.h"
 
@@ -9,6 +10,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -127,4 +129,31 @@ TEST(AtomicFile, ReplacesWholeOrNotAtAll) {
     ASSERT_TRUE(AtomicFile::Write("saves/last.sav", "third")) << "over the torn temporary";
     EXPECT_EQ(dir.Read("saves/last.sav"), "third");
     EXPECT_FALSE(fs::exists(AtomicFile::TemporaryFor("saves/last.sav")));
+}
+
+// An answer still being worked out when Forget comes is dropped when it comes; the next
+// question's answer is kept.
+TEST(NewestQuestionThread, ForgetDropsTheAnswersOfQuestionsAskedBefore) {
+    std::atomic<int> started{0};
+    std::atomic<bool> go[3] = {};
+    const auto until = [](auto done) {
+        while (!done()) {
+            std::this_thread::yield();
+        }
+    };
+    NewestQuestionThread<int, int> thread("asked", [&](const int& question) {
+        ++started;
+        until([&] { return go[question].load(); });
+        return question * 10;
+    });
+    thread.Ask(1);
+    until([&] { return started == 1; });
+    thread.Forget();
+    const uint64_t second = thread.Ask(2);
+    go[1] = true;
+    until([&] { return started == 2; }); // the first answer has come and gone
+    EXPECT_FALSE(thread.Latest());
+    go[2] = true;
+    until([&] { return thread.Latest().has_value(); });
+    EXPECT_EQ(thread.Latest(), std::make_pair(20, second));
 }

@@ -2,7 +2,6 @@
 #include "insight/BattleInsight.h"
 #include "insight/InfoStrip.h"
 #include "insight/WinChance.h"
-#include "platform/NewestQuestionThread.h"
 #include "rules/CombatLog.h"
 #include "rules/MeleeAttack.h"
 #include "rules/MissileAttack.h"
@@ -12,7 +11,6 @@
 #include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedRandom.h"
 
-#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -179,33 +177,6 @@ TEST_F(Insight, WinChanceOfADecidedBattleAndOfAnOpenOne) {
     EXPECT_EQ(worker.Latest().percent, open);
     worker.Forget();
     EXPECT_EQ(worker.Latest().percent, -1);
-}
-
-// An answer still being worked out when Forget comes is dropped when it comes; the next
-// question's answer is kept.
-TEST(NewestQuestionThread, ForgetDropsTheAnswersOfQuestionsAskedBefore) {
-    std::atomic<int> started{0};
-    std::atomic<bool> go[3] = {};
-    const auto until = [](auto done) {
-        while (!done()) {
-            std::this_thread::yield();
-        }
-    };
-    NewestQuestionThread<int, int> thread("asked", [&](const int& question) {
-        ++started;
-        until([&] { return go[question].load(); });
-        return question * 10;
-    });
-    thread.Ask(1);
-    until([&] { return started == 1; });
-    thread.Forget();
-    const uint64_t second = thread.Ask(2);
-    go[1] = true;
-    until([&] { return started == 2; }); // the first answer has come and gone
-    EXPECT_FALSE(thread.Latest());
-    go[2] = true;
-    until([&] { return thread.Latest().has_value(); });
-    EXPECT_EQ(thread.Latest(), std::make_pair(20, second));
 }
 
 // The table at the end: the outcome and the length, each fighter's counts with its hits

@@ -34,7 +34,7 @@ std::string PlannedOrder::Words(const BattleState& battle) const {
     return "hold";
 }
 
-void PlannedOrder::Give(BattleState& battle) const {
+void PlannedOrder::Give(BattleState& battle, bool untilDead) const {
     Fighter& fighter = *battle.decisionQueue.front();
     switch (kind) {
     case Kind::Walk:
@@ -42,8 +42,9 @@ void PlannedOrder::Give(BattleState& battle) const {
         return;
     case Kind::Strike:
     case Kind::Shoot:
+        // Each attack's "once" command is the one before its "until dead".
         GiveAttackOrder(battle, fighter, *battle.fighters[static_cast<std::size_t>(target)],
-                        Command());
+                        untilDead ? Command() : Command() - 1);
         return;
     case Kind::Hold:
         break;

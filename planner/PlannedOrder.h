@@ -21,6 +21,7 @@ struct PlannedOrder {
     int32_t Command() const;
     // "strike Gorath until dead", "walk to 120, 64", "hold".
     std::string Words(const BattleState& battle) const;
-    // Sets the front fighter's order and ends the decision.
-    void Give(BattleState& battle) const;
+    // Sets the front fighter's order and ends the decision. An attack given not `untilDead`
+    // is made once, and the fighter is asked again after it.
+    void Give(BattleState& battle, bool untilDead = true) const;
 };

@@ -10,8 +10,8 @@
 
 namespace {
 
-// How far a step back goes: two strikes' reach, beyond an enemy's next blow.
-constexpr float kStepBack = 48.0f;
+// How far a walk away goes: two strikes' reach, beyond an enemy's next blow.
+constexpr float kWalkAway = 48.0f;
 // A skill at which two dice hit one time in twelve or less.
 constexpr int32_t kHopeless = 3;
 // Weight of the hit points left beside the outcome: it tells two orders that both win
@@ -71,17 +71,24 @@ std::vector<PlannedOrder> Planner::Candidates(const BattleSnapshot& from) {
         }
     }
     orders.push_back(PlannedOrder{}); // hold
-    if (nearest != nullptr && nearestDistance > 0.0f) {
-        PlannedOrder back;
-        back.kind = PlannedOrder::Kind::Walk;
-        const float away = kStepBack / nearestDistance;
-        back.x = std::clamp(fighter.x + (fighter.x - nearest->x) * away, kFieldFirstPosition,
-                            kFieldLastPosition);
-        back.y = std::clamp(fighter.y + (fighter.y - nearest->y) * away, kFieldFirstPosition,
-                            kFieldLastPosition);
-        // Pressed into a corner there is nowhere to step back to.
-        if (Distance(back.x, back.y, fighter.x, fighter.y) >= kMeleeReach) {
-            orders.push_back(back);
+    // Away from the nearest enemy, or to either side of that: along a wall or past a corner
+    // when the way straight back is shut. An archer that keeps out of a blade's reach this
+    // way shoots again while its pursuers are shot at; from a bow there is no walking away.
+    if (nearest != nullptr && nearestDistance > 0.0f && nearest->meleeSkill > kHopeless) {
+        const float awayX = (fighter.x - nearest->x) / nearestDistance;
+        const float awayY = (fighter.y - nearest->y) / nearestDistance;
+        const float ways[3][2] = {{awayX, awayY}, {-awayY, awayX}, {awayY, -awayX}};
+        for (const auto& way : ways) {
+            PlannedOrder walk;
+            walk.kind = PlannedOrder::Kind::Walk;
+            walk.x =
+                std::clamp(fighter.x + way[0] * kWalkAway, kFieldFirstPosition, kFieldLastPosition);
+            walk.y =
+                std::clamp(fighter.y + way[1] * kWalkAway, kFieldFirstPosition, kFieldLastPosition);
+            // Pressed against the field's edge that way there is nowhere to go.
+            if (Distance(walk.x, walk.y, fighter.x, fighter.y) >= kMeleeReach) {
+                orders.push_back(walk);
+            }
         }
     }
     return orders;
@@ -144,5 +151,5 @@ PlannedOrder Planner::Decide(const BattleSnapshot& from, uint64_t seed) {
 
 void Planner::DecideIn(BattleState& battle) {
     const uint64_t seed = static_cast<uint64_t>(Random::Next());
-    Decide(BattleSnapshot::Capture(battle, false), seed).Give(battle);
+    Decide(BattleSnapshot::Capture(battle, false), seed).Give(battle, false);
 }

@@ -10,10 +10,10 @@ class BattleState;
 struct BattleSnapshot;
 
 // The planning opponent: for the fighter waiting for an order it weighs each order it
-// could give (strike or shoot each living enemy until dead, hold, step back from the
-// nearest enemy) by giving it in copies of the battle and playing them forward with the
-// game's own rules (ForwardPlay, the computer's rule deciding everything after), and
-// chooses the order with the best outcome for the fighter's side.
+// could give (strike or shoot each living enemy until dead, hold, walk away from the
+// nearest enemy or to either side) by giving it in copies of the battle and playing them
+// forward with the game's own rules (ForwardPlay, the computer's rule deciding everything
+// after), and chooses the order with the best outcome for the fighter's side.
 //
 // Every order is played on the same series of dice, so the differences between them are
 // the orders' and not luck's; the weaker half is dropped after each round and the rest
@@ -38,6 +38,9 @@ public:
     PlannedOrder Decide(const BattleSnapshot& from, uint64_t seed);
 
     // A ForwardPlay decider: seeded with one throw of the battle's dice, as in the game.
+    // An attack is weighed as kept up until the enemy falls but given once, as the game
+    // gives it, so the fighter is weighed again after every blow or shot: an archer caught
+    // up with walks away in time.
     void DecideIn(BattleState& battle);
 
     // The orders weighed for the waiting fighter, in a fixed order.

@@ -80,7 +80,7 @@ bool PlanningOpponent::Decide(BattleState& battle) {
     }
     if (const std::optional<PlannedOrder> answer = thread_.TakeAnswer()) {
         asked_ = Asked::Nothing;
-        answer->Give(battle);
+        answer->Give(battle, false); // once, as Planner::DecideIn gives it
     }
     return true;
 }

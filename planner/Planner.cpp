@@ -22,6 +22,20 @@ bool Enemies(const Fighter& a, const Fighter& b) {
     return (a.team == 1) != (b.team == 1);
 }
 
+// One to walk away from: an enemy walking up to strike or striking, or one whose blade is
+// its better weapon, as the computer's rule would choose.
+bool Strikes(const Fighter& enemy) {
+    switch (enemy.order) {
+    case OrderCode::MeleeOnce:
+    case OrderCode::MeleeRepeat:
+    case OrderCode::ApproachMeleeOnce:
+    case OrderCode::ApproachMeleeRepeat:
+        return true;
+    default:
+        return enemy.meleeSkill > kHopeless && enemy.meleeSkill >= enemy.missileSkill;
+    }
+}
+
 struct Standing {
     double own = 0.0; // share of the side's hit points left, 0 to 1
     double enemy = 0.0;
@@ -74,7 +88,7 @@ std::vector<PlannedOrder> Planner::Candidates(const BattleSnapshot& from) {
     // Away from the nearest enemy, or to either side of that: along a wall or past a corner
     // when the way straight back is shut. An archer that keeps out of a blade's reach this
     // way shoots again while its pursuers are shot at; from a bow there is no walking away.
-    if (nearest != nullptr && nearestDistance > 0.0f && nearest->meleeSkill > kHopeless) {
+    if (nearest != nullptr && nearestDistance > 0.0f && Strikes(*nearest)) {
         const float awayX = (fighter.x - nearest->x) / nearestDistance;
         const float awayY = (fighter.y - nearest->y) / nearestDistance;
         const float ways[3][2] = {{awayX, awayY}, {-awayY, awayX}, {awayY, -awayX}};

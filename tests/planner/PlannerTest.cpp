@@ -107,8 +107,10 @@ TEST_F(PlannerTest, WeighsEachUsefulAttackOnEachLivingEnemyHoldingAndWaysAway) {
     EXPECT_EQ(along[3].x, 8.0f);
     EXPECT_NEAR(along[3].y, 8.0f + 48.0f / std::sqrt(2.0f), 0.01f);
 
-    battle.fighters[2]->meleeSkill = 3; // a bow does not come to strike
+    Skills(*battle.fighters[2], 5, 8); // a bow does not come to strike, unless it walks up
     EXPECT_EQ(kinds(), (Row{{Kind::Shoot, 2}, {Kind::Hold, -1}}));
+    battle.fighters[2]->order = OrderCode::ApproachMeleeOnce;
+    EXPECT_EQ(kinds().size(), 4u);
 
     battle.fighters[2]->dead = true; // nobody left to fight
     EXPECT_EQ(kinds(), (Row{{Kind::Hold, -1}}));

@@ -109,8 +109,12 @@ TEST_F(PlannerTest, WeighsEachUsefulAttackOnEachLivingEnemyHoldingAndWaysAway) {
 
     Skills(*battle.fighters[2], 5, 8); // a bow does not come to strike, unless it walks up
     EXPECT_EQ(kinds(), (Row{{Kind::Shoot, 2}, {Kind::Hold, -1}}));
-    battle.fighters[2]->order = OrderCode::ApproachMeleeOnce;
-    EXPECT_EQ(kinds().size(), 4u);
+    for (const OrderCode striking :
+         {OrderCode::MeleeOnce, OrderCode::MeleeRepeat, OrderCode::ApproachMeleeOnce,
+          OrderCode::ApproachMeleeRepeat}) {
+        battle.fighters[2]->order = striking;
+        EXPECT_EQ(kinds().size(), 4u) << static_cast<int>(striking);
+    }
 
     battle.fighters[2]->dead = true; // nobody left to fight
     EXPECT_EQ(kinds(), (Row{{Kind::Hold, -1}}));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -22,11 +24,7 @@ std::string Tga(uint8_t type, uint8_t depth, uint16_t width, uint16_t height, By
 TEST(TgaImage, EveryTypeAndDepthDecodes) {
     const Bytes grey = {0, 1, 2, 3, 4, 255};
     TgaBytes mapped{2, 24, 1, 2, std::string(17, 'x'), 256, 24, {1, 2, 3, 4, 5, 6}};
-    const struct {
-        std::string tga;
-        bool alphaOnly;
-        Bytes texels;
-    } cases[] = {
+    const std::tuple<std::string, bool, Bytes> cases[] = {
         {Tga(2, 24, 2, 2, {10, 20, 30, /**/ 255, 0, 255, /**/ 254, 0, 255, /**/ 255, 1, 255}),
          false,
          {30, 20, 10, 255, /**/ 255, 0, 255, 0, /**/ 255, 0, 254, 255, /**/ 255, 1, 255, 255}},
@@ -39,14 +37,14 @@ TEST(TgaImage, EveryTypeAndDepthDecodes) {
         {Tga(1, 24, 3, 2, grey), true, grey},
         {Tga(3, 8, 2, 3, grey), true, grey},
     };
-    for (const auto& c : cases) {
-        std::string bytes = c.tga;
+    for (const auto& [tga, alphaOnly, texels] : cases) {
+        std::string bytes = tga;
         bytes[17] = 0x20; // top-left origin
         TgaImage image;
         std::string failure;
         ASSERT_TRUE(TgaImage::Decode(bytes, image, failure)) << failure;
-        EXPECT_EQ(c.alphaOnly, image.alphaOnly);
-        EXPECT_EQ(c.texels, Bytes(image.pixels.get(), image.pixels.get() + image.BufferSize()));
+        EXPECT_EQ(alphaOnly, image.alphaOnly);
+        EXPECT_EQ(texels, Bytes(image.pixels.get(), image.pixels.get() + image.BufferSize()));
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <thread>
+#include <tuple>
 
 class Insight : public HandBuiltBattle {
 protected:
@@ -79,11 +80,7 @@ TEST_F(Insight, ActionsUntilTheAttackLandsAndHitsToKill) {
 }
 
 TEST_F(Insight, WhatAFighterDoesInWords) {
-    const struct {
-        OrderCode order;
-        int32_t countdown;
-        const char* words;
-    } rows[] = {
+    const std::tuple<OrderCode, int32_t, const char*> rows[] = {
         {OrderCode::None, 0, "Waiting for an order"},
         {OrderCode::Hold, 0, "Holding"},
         {OrderCode::Move, 0, "Walking"},
@@ -92,9 +89,9 @@ TEST_F(Insight, WhatAFighterDoesInWords) {
         {OrderCode::ApproachMeleeRepeat, 0,
          "Walking to strike at Hesk until dead, 25 actions to go"},
     };
-    for (const auto& row : rows) {
-        Arm(archer, hesk, row.order, row.countdown);
-        EXPECT_EQ(InfoStrip::Activity(archer), row.words);
+    for (const auto& [order, countdown, words] : rows) {
+        Arm(archer, hesk, order, countdown);
+        EXPECT_EQ(InfoStrip::Activity(archer), words);
     }
 }
 

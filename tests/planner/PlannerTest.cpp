@@ -3,6 +3,7 @@
 #include "rules/Orders.h"
 #include "simulate/HeadlessBattle.h"
 #include "snapshot/BattleSnapshot.h"
+#include "snapshot/ForwardPlay.h"
 #include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedRandom.h"
 
@@ -66,16 +67,12 @@ TEST_F(PlannerTest, StrikesTheDyingEnemyInReachRatherThanTheHealthyOneFarOff) {
             Add("Gone", 8, 8.0f + 20 * gone, 1).dead = true;
         }
         side == 1 ? theirs() : own();
-        const std::size_t dying = side == 1 ? 5 : 1;
-        Fighter& fighter = *battle.fighters[side == 1 ? 0 : 4];
-        Ask(fighter);
+        Ask(*battle.fighters[side == 1 ? 0 : 4]);
         const PlannedOrder order = Planner().Decide(BattleSnapshot::Capture(battle), 5);
         EXPECT_EQ(order.Words(battle), "strike Dying until dead") << "side " << side;
         EXPECT_GT(order.winChance, 0.6);
-
         order.Give(battle);
-        EXPECT_EQ(fighter.order, OrderCode::MeleeRepeat);
-        EXPECT_EQ(fighter.target, battle.fighters[dying].get());
+        EXPECT_EQ(battle.fighters[side == 1 ? 0 : 4]->order, OrderCode::MeleeRepeat);
     }
 }
 
@@ -118,6 +115,24 @@ TEST_F(PlannerTest, WeighsEachUsefulAttackOnEachLivingEnemyHoldingAndWaysAway) {
 
     battle.fighters[2]->dead = true; // nobody left to fight
     EXPECT_EQ(kinds(), (Row{{Kind::Hold, -1}}));
+}
+
+// The planner gives its attacks once and asks again after each: that must cost no time,
+// every blow and shot landing in the action in which one kept up would land.
+TEST_F(PlannerTest, AnAttackGivenOnceAndAgainLandsWhenOneKeptUpWould) {
+    Add("Ashka", 40, 40, 1, 7);
+    Add("Wall", 60, 40).hitPoints = 900;
+    const auto left = [&](PlannedOrder order, bool untilDead) {
+        ForwardPlay play;
+        play.SetTeam1Decider([&](BattleState& b) { order.Give(b, untilDead); });
+        play.SetOthersDecider([](BattleState& b) { PlannedOrder{}.Give(b); });
+        play.Play(BattleSnapshot::Capture(battle), 3, 0, 40);
+        return play.Battle().fighters[1]->hitPoints;
+    };
+    for (const auto kind : {PlannedOrder::Kind::Strike, PlannedOrder::Kind::Shoot}) {
+        EXPECT_EQ(left({kind, 1}, false), left({kind, 1}, true)) << static_cast<int>(kind);
+        EXPECT_LT(left({kind, 1}, false), 890) << "attacks landed";
+    }
 }
 
 // Whole battles with the planner on every side, a third team among them: every order it

@@ -77,22 +77,20 @@ TEST(SaveFile, AnyDamageIsRefusedWithItsReason) {
     const std::string good = EverythingSet().Encode();
     std::string later = good;
     later[8] = 2;
-    const struct {
-        std::string bytes;
-        const char* reason;
-    } rows[] = {{"", "it is empty"},
-                {good.substr(0, good.size() / 2), "it is cut short"},
-                {later, "later version of Vornak"},
-                {"name = Aldric\n", "it is not a Vornak save"},
-                {ReplayFile::Encode(EverythingSet().recording), "a Vornak replay, not a save"},
-                {good + "x", "it is damaged"},
-                {FileEnvelope::Seal(FileEnvelope::Kind::Save, good.substr(24, 300)),
-                 "it is damaged (it ends too early)"}};
-    for (const auto& row : rows) {
+    const std::pair<std::string, const char*> rows[] = {
+        {"", "it is empty"},
+        {good.substr(0, good.size() / 2), "it is cut short"},
+        {later, "later version of Vornak"},
+        {"name = Aldric\n", "it is not a Vornak save"},
+        {ReplayFile::Encode(EverythingSet().recording), "a Vornak replay, not a save"},
+        {good + "x", "it is damaged"},
+        {FileEnvelope::Seal(FileEnvelope::Kind::Save, good.substr(24, 300)),
+         "it is damaged (it ends too early)"}};
+    for (const auto& [bytes, expected] : rows) {
         SaveGame back;
         std::string reason;
-        EXPECT_FALSE(SaveGame::Decode(row.bytes, back, reason));
-        EXPECT_NE(reason.find(row.reason), std::string::npos) << reason;
+        EXPECT_FALSE(SaveGame::Decode(bytes, back, reason));
+        EXPECT_NE(reason.find(expected), std::string::npos) << reason;
     }
     for (std::size_t at = 0; at < good.size(); ++at) {
         std::string bytes = good;

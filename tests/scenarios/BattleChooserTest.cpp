@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using Action = BattleChooser::Action;
 
 // Fifteen rows, eleven shown: the keys move the pick, stop at the ends and scroll the
@@ -10,19 +12,15 @@ using Action = BattleChooser::Action;
 TEST(BattleChooser, KeysMoveThePickWithinTheListAndScrollIt) {
     BattleChooser chooser(15, 13);
     EXPECT_EQ(chooser.First(), 3) << "the pick the chooser opens on is in view";
-    const struct {
-        int32_t key;
-        Action action;
-        int32_t picked, first;
-    } steps[] = {
+    const std::tuple<int32_t, Action, int32_t, int32_t> steps[] = {
         {InputSystem::kDown, Action::None, 14, 4},   {InputSystem::kDown, Action::None, 14, 4},
         {InputSystem::kUp, Action::None, 13, 4},     {'x', Action::None, 13, 4},
         {InputSystem::kEnter, Action::Start, 13, 4}, {InputSystem::kEscape, Action::Back, 13, 4},
     };
-    for (const auto& step : steps) {
-        EXPECT_EQ(chooser.Key(step.key), step.action) << step.key;
-        EXPECT_EQ(chooser.Picked(), step.picked) << step.key;
-        EXPECT_EQ(chooser.First(), step.first) << step.key;
+    for (const auto& [key, action, picked, first] : steps) {
+        EXPECT_EQ(chooser.Key(key), action) << key;
+        EXPECT_EQ(chooser.Picked(), picked) << key;
+        EXPECT_EQ(chooser.First(), first) << key;
     }
     for (int i = 0; i < 20; ++i) {
         chooser.Key(InputSystem::kUp);

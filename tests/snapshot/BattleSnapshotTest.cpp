@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -18,23 +19,21 @@ std::unique_ptr<BattleState> NewBattle() {
     auto battle = std::make_unique<BattleState>();
     battle->font = std::make_unique<RecordingFont>();
     battle->interface = std::make_unique<MainInterface>();
-    const struct {
-        const char* name;
-        int32_t team, speed, melee, missile;
-        float x, y;
-    } rows[] = {{"Ashka", 1, 6, 8, 5, 40, 56},    {"Bren", 1, 9, 4, 9, 24, 120},
-                {"Cyra", 1, 4, 7, 7, 60, 200},    {"Dov", 1, 2, 9, 3, 100, 90},
-                {"Orc", 2, 7, 9, 2, 200, 60},     {"Gob", 2, 10, 5, 8, 230, 140},
-                {"Troll", 2, 3, 11, 1, 180, 220}, {"Imp", 2, 11, 3, 9, 240, 30}};
-    for (const auto& row : rows) {
+    // name, team, speed, melee, missile, x, y
+    const std::tuple<const char*, int32_t, int32_t, int32_t, int32_t, float, float> rows[] = {
+        {"Ashka", 1, 6, 8, 5, 40, 56},    {"Bren", 1, 9, 4, 9, 24, 120},
+        {"Cyra", 1, 4, 7, 7, 60, 200},    {"Dov", 1, 2, 9, 3, 100, 90},
+        {"Orc", 2, 7, 9, 2, 200, 60},     {"Gob", 2, 10, 5, 8, 230, 140},
+        {"Troll", 2, 3, 11, 1, 180, 220}, {"Imp", 2, 11, 3, 9, 240, 30}};
+    for (const auto& [name, team, speed, melee, missile, x, y] : rows) {
         auto f = std::make_unique<Fighter>();
-        f->name = row.name;
-        f->team = row.team;
-        f->speed = row.speed;
-        f->meleeSkill = row.melee;
-        f->missileSkill = row.missile;
-        f->x = row.x;
-        f->y = row.y;
+        f->name = name;
+        f->team = team;
+        f->speed = speed;
+        f->meleeSkill = melee;
+        f->missileSkill = missile;
+        f->x = x;
+        f->y = y;
         f->hitPoints = f->maxHitPoints = 24;
         battle->fighters.push_back(std::move(f));
     }

@@ -130,8 +130,9 @@ TEST_F(PlannerTest, AnAttackGivenOnceAndAgainLandsWhenOneKeptUpWould) {
         return play.Battle().fighters[1]->hitPoints;
     };
     for (const auto kind : {PlannedOrder::Kind::Strike, PlannedOrder::Kind::Shoot}) {
-        EXPECT_EQ(left({kind, 1}, false), left({kind, 1}, true)) << static_cast<int>(kind);
-        EXPECT_LT(left({kind, 1}, false), 890) << "attacks landed";
+        const int32_t once = left({kind, 1}, false);
+        EXPECT_EQ(once, left({kind, 1}, true)) << static_cast<int>(kind);
+        EXPECT_LT(once, 890) << "attacks landed";
     }
 }
 

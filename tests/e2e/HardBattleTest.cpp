@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 // The real program at difficulty hard: the computer's fighters plan on a thread while the
 // player's archers, ordered with the keys alone, shoot them down. H first shows a hint in

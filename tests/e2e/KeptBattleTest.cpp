@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <regex>
-#include <thread>
 
 namespace fs = std::filesystem;
 

@@ -4,14 +4,13 @@
 #include "simulate/HeadlessBattle.h"
 #include "snapshot/BattleSnapshot.h"
 #include "snapshot/ForwardPlay.h"
+#include "tests/support/GameProcess.h"
 #include "tests/support/HandBuiltBattle.h"
 #include "tests/support/ScopedRandom.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
-#include <thread>
 
 namespace {
 
@@ -20,15 +19,6 @@ const Planner::Budget kQuick{24, 2, 20};
 
 bool InField(float at) {
     return at >= kFieldFirstPosition && at <= kFieldLastPosition;
-}
-
-// Frames of a waiting fighter's decision until `done`, at most ten seconds.
-bool Frames(const std::function<void()>& step, const std::function<bool()>& done) {
-    for (int i = 0; i < 2000 && !done(); ++i) {
-        step();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return done();
 }
 
 } // namespace
@@ -185,8 +175,10 @@ TEST_F(PlanningOpponentTest, HardDecidesOnItsThreadWithOneThrowOfTheDiceNormalLe
         EXPECT_TRUE(battle.planning->Decide(battle));
     }
     EXPECT_TRUE(battle.awaitingOrder) << "the frame does not wait for the answer";
-    ASSERT_TRUE(
-        Frames([&] { battle.planning->Decide(battle); }, [&] { return !battle.awaitingOrder; }));
+    ASSERT_TRUE(Eventually(10.0, [&] {
+        battle.planning->Decide(battle);
+        return !battle.awaitingOrder;
+    }));
 
     // The same state and seed give the same order on any planner, fresh or not.
     BattleState expected;
@@ -214,7 +206,10 @@ TEST_F(PlanningOpponentTest, HShowsTheHintWithoutGivingTheOrder) {
     frame();
     EXPECT_TRUE(font->texts.empty()) << "nothing before H";
     engine.input->keysPressed = {'h'};
-    ASSERT_TRUE(Frames(frame, [&] { return hint().find("win chance") != std::string::npos; }));
+    ASSERT_TRUE(Eventually(10.0, [&] {
+        frame();
+        return hint().find("win chance") != std::string::npos;
+    }));
 
     const PlannedOrder order = Planner().Decide(BattleSnapshot::Capture(battle), 3 * 16 + 1);
     EXPECT_EQ(hint(), "Hint: " + order.Words(battle) + " (win chance " +

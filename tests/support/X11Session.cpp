@@ -24,6 +24,9 @@ std::string Shell(const std::string& command) {
     return output;
 }
 
+// Before any other call: a test may watch two games from two threads.
+const Status kThreads = XInitThreads();
+
 } // namespace
 
 X11Session::X11Session() : display_(XOpenDisplay(nullptr)) {
